@@ -1,0 +1,110 @@
+#include "kpCompressedXmlFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <QXmlStreamAttributes>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <QtEndian>
+#include <zlib.h>
+
+kpCompressedXmlFile::ReadResult kpCompressedXmlFile::read(const QString &pPath,
+                                                          QByteArray *pDocument)
+{
+    pDocument->clear();
+    QFile file(pPath);
+    if (pPath.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    const QByteArray compressed = file.read(MaxDocumentSize + 1);
+    file.close();
+    if (compressed.isEmpty())
+        return ReadResult::Empty;
+    *pDocument = uncompress(compressed);
+    return pDocument->isEmpty() ? ReadResult::Damaged : ReadResult::Ok;
+}
+
+// Same result as qUncompress for every file it accepts, but inflates in one bounded pass: the
+// claimed length is only a hint, and a stream that unpacks past the limit is refused early.
+QByteArray kpCompressedXmlFile::uncompress(const QByteArray &pCompressed)
+{
+    constexpr qsizetype headerSize = 4;
+    if (pCompressed.size() <= headerSize)
+        return {};
+    const quint32 claimedSize = qFromBigEndian<quint32>(pCompressed.constData());
+    if (claimedSize == 0 || claimedSize > MaxDocumentSize)
+        return {};
+
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return {};
+    stream.next_in
+        = reinterpret_cast<Bytef *>(const_cast<char *>(pCompressed.constData())) + headerSize;
+    stream.avail_in = uInt(pCompressed.size() - headerSize);
+
+    QByteArray document(qsizetype(claimedSize), Qt::Uninitialized);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (qsizetype(stream.total_out) == document.size()) {
+            if (document.size() >= MaxDocumentSize)
+                break;
+            document.resize(qMin(document.size() * 2, MaxDocumentSize));
+        }
+        stream.next_out = reinterpret_cast<Bytef *>(document.data()) + stream.total_out;
+        stream.avail_out = uInt(document.size() - qsizetype(stream.total_out));
+        status = inflate(&stream, Z_NO_FLUSH);
+        if (status == Z_BUF_ERROR && stream.avail_in > 0)
+            status = Z_OK;
+    }
+    const qsizetype unpackedSize = qsizetype(stream.total_out);
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END)
+        return {};
+    document.truncate(unpackedSize);
+    return document;
+}
+
+bool kpCompressedXmlFile::write(const QString &pPath, const QByteArray &pDocument,
+                                int pCompressionLevel)
+{
+    const QByteArray compressed = qCompress(pDocument, pCompressionLevel);
+    if (compressed.isEmpty())
+        return false;
+    QSaveFile file(pPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(compressed) != compressed.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QHash<QString, QString> kpCompressedXmlFile::attributes(const QXmlStreamReader &pReader)
+{
+    QHash<QString, QString> values;
+    const QXmlStreamAttributes attributes = pReader.attributes();
+    values.reserve(attributes.size());
+    for (const QXmlStreamAttribute &attribute : attributes)
+        values.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+    return values;
+}
+
+void kpCompressedXmlFile::writeAttributes(QXmlStreamWriter &pWriter,
+                                          const QHash<QString, QString> &pValues,
+                                          const QStringList &pKeyOrder)
+{
+    for (const QString &key : pKeyOrder) {
+        const auto value = pValues.constFind(key);
+        if (value != pValues.cend())
+            pWriter.writeAttribute(key, value.value());
+    }
+    QStringList otherKeys;
+    for (auto value = pValues.cbegin(); value != pValues.cend(); ++value) {
+        if (!pKeyOrder.contains(value.key()))
+            otherKeys.append(value.key());
+    }
+    otherKeys.sort();
+    for (const QString &key : std::as_const(otherKeys))
+        pWriter.writeAttribute(key, pValues.value(key));
+}

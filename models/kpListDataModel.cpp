@@ -1,0 +1,539 @@
+#include "kpListDataModel.h"
+
+#include "kpCompressedXmlFile.h"
+#include "kpItemRecord.h"
+
+#include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QQuickWidget>
+#include <QSet>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+using namespace kpItemRecord;
+
+namespace {
+
+const QString RootElement = QStringLiteral("tovimar_list");
+const QString ItemElement = QStringLiteral("item");
+const QString VersionKey = QStringLiteral("version");
+const QString ListNameKey = QStringLiteral("name");
+const QString ItemsListKey = QStringLiteral("items_list");
+const QString PriceListKey = QStringLiteral("price_list");
+const QString FilenameKey = QStringLiteral("filename");
+const QString FormatVersion = QStringLiteral("1.0.0");
+constexpr int ListCompressionLevel = 9;
+constexpr int HeaderRowHeight = 50;
+constexpr int ItemRowHeight = 70;
+
+QString categoryOfKey(const QString &pKey)
+{
+    return pKey.section(QLatin1Char(':'), 0, 0);
+}
+
+QString headerKey(const QString &pCategory)
+{
+    return pCategory + QLatin1Char(':');
+}
+
+} // namespace
+
+kpListDataModel::kpListDataModel(QObject *pParent)
+    : QAbstractListModel(pParent)
+{
+    translateUi();
+}
+
+kpListDataModel::~kpListDataModel()
+{
+    saveModel();
+}
+
+int kpListDataModel::rowCount(const QModelIndex &) const
+{
+    return mRowIndex.size();
+}
+
+QVariant kpListDataModel::data(const QModelIndex &pIndex, int pRole) const
+{
+    if (!pIndex.isValid() || !mRowIndex.isRow(pIndex.row()))
+        return kpModelRoles::emptyValue(pRole);
+    const kpRowIndex::Entry &entry = mRowIndex.at(pIndex.row());
+    if (entry.item >= mItemList.size())
+        return kpModelRoles::emptyValue(pRole);
+
+    switch (pRole) {
+    case ListNameRole:
+        return mListHeader.value(ListNameKey);
+    case ListItemsListRole:
+        return mListAmount;
+    case ListPriceListRole:
+        return mListPrice;
+    case ListFilenameRole:
+        return mListHeader.value(FilenameKey);
+    }
+
+    const bool isHeader = entry.item == kpRowIndex::HeaderItem;
+    if (pRole == ItemTypeRole)
+        return isHeader ? QStringLiteral("category") : QStringLiteral("item");
+    if (isHeader) {
+        return pRole == ItemCategoryNameRole ? QVariant(categoryOfKey(entry.key))
+                                             : kpModelRoles::emptyValue(pRole);
+    }
+
+    const Item &item = mItemList.at(entry.item);
+    switch (pRole) {
+    case Qt::DisplayRole:
+    case ItemNameRole:
+        return item.value(Name);
+    case ItemCategoryNameRole:
+        return item.value(Category);
+    case ItemPriceRole:
+        return item.value(Price);
+    case ItemCountRole:
+        return item.value(Count);
+    case ItemCountUnitRole:
+        return item.value(CountUnit);
+    case ItemCommentsRole:
+        return item.value(Note);
+    case ItemStatusRole:
+        return item.value(Status);
+    }
+    return kpModelRoles::emptyValue(pRole);
+}
+
+QVariant kpListDataModel::headerData(int pSection, Qt::Orientation pOrientation, int pRole) const
+{
+    if (pRole != Qt::DisplayRole)
+        return {};
+    return (pOrientation == Qt::Horizontal ? QStringLiteral("Column %1") : QStringLiteral("Row %1"))
+        .arg(pSection);
+}
+
+QHash<int, QByteArray> kpListDataModel::roleNames() const
+{
+    return {
+        {ItemNameRole, "item_name"},
+        {ItemCategoryNameRole, "item_category_name"},
+        {ItemPriceRole, "item_price"},
+        {ItemCountRole, "item_count"},
+        {ItemCountUnitRole, "item_count_unit"},
+        {ItemCommentsRole, "item_comments"},
+        {ItemStatusRole, "item_status"},
+        {ItemTypeRole, "item_type"},
+        {ListNameRole, "list_name"},
+        {ListItemsListRole, "list_items_list"},
+        {ListPriceListRole, "list_price_list"},
+        {ListFilenameRole, "list_filename"},
+    };
+}
+
+void kpListDataModel::setParentWidget(QQuickWidget *pParentWidget)
+{
+    mParentWidget = pParentWidget;
+}
+
+void kpListDataModel::translateUi()
+{
+    mDeleteItemTitle = tr("Delete item");
+    mDeleteItemText = tr("Are you sure you want to delete item");
+    mCategoryTitle = tr("Category");
+    mCategoryLabel = tr("Enter category name");
+    mListNameTitle = tr("List name");
+    mListNameLabel = tr("Enter list name");
+    mDeleteAllTitle = tr("Delete all");
+    mDeleteAllText = tr("Are you sure you want to delete all items?");
+}
+
+QList<kpListDataModel::Item> kpListDataModel::items(bool pUnchecked) const
+{
+    const QString &wanted = pUnchecked ? Unchecked : Checked;
+    QList<Item> selected;
+    for (const Item &item : mItemList) {
+        if (item.value(Status) == wanted)
+            selected.append(item);
+    }
+    return selected;
+}
+
+void kpListDataModel::addItems(const QList<Item> &pItems)
+{
+    if (pItems.isEmpty())
+        return;
+    for (const Item &incoming : pItems) {
+        const QString name = incoming.value(Name).toLower();
+        const QString category = incoming.value(Category).toLower();
+        const bool byCategory = mSortMode == SortByCategory;
+        const int row = mRowIndex.find(byCategory ? headerKey(category) + name : name);
+        if (row < 0) {
+            mItemList.append(incoming);
+            continue;
+        }
+        // Already shown: put the listed record back on the list instead of adding it twice.
+        const int listed = mRowIndex.at(row).item;
+        const bool isRecord = listed >= 0 && listed < mItemList.size();
+        if (isRecord && !(byCategory && name.isEmpty()))
+            mItemList[listed].insert(Status, Unchecked);
+    }
+    updateModel();
+}
+
+bool kpListDataModel::loadModel(QString pListFilename)
+{
+    QByteArray document;
+    const auto result = kpCompressedXmlFile::read(pListFilename, &document);
+    if (result == kpCompressedXmlFile::ReadResult::Unreadable)
+        return false;
+    clearList();
+    if (result != kpCompressedXmlFile::ReadResult::Ok)
+        return false;
+
+    // A syntax error ends the reading; what was read up to it is kept.
+    QXmlStreamReader reader(document);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == RootElement) {
+            mListHeader.insert(kpCompressedXmlFile::attributes(reader));
+            mListHeader.insert(FilenameKey, pListFilename);
+        } else if (reader.name() == ItemElement) {
+            mItemList.append(kpCompressedXmlFile::attributes(reader));
+        }
+    }
+    emit listNameChanged();
+    return true;
+}
+
+bool kpListDataModel::saveModel()
+{
+    const QString filename = mListHeader.value(FilenameKey);
+    if (filename.isEmpty())
+        return false;
+    updateCountPrice();
+    // A list with nothing left to buy has no file.
+    if (mListAmount.isEmpty())
+        return !QFile::exists(filename) || QFile::remove(filename);
+    return kpCompressedXmlFile::write(filename, listDocument(), ListCompressionLevel);
+}
+
+QByteArray kpListDataModel::listDocument() const
+{
+    QByteArray document;
+    QXmlStreamWriter writer(&document);
+    writer.setAutoFormatting(true);
+    writer.writeStartElement(RootElement);
+    writer.writeAttribute(VersionKey, FormatVersion);
+    writer.writeAttribute(ListNameKey, mListHeader.value(ListNameKey));
+    writer.writeAttribute(ItemsListKey, mListAmount);
+    writer.writeAttribute(PriceListKey, mListPrice);
+    for (const Item &item : mItemList) {
+        if (item.value(Status) == Deleted)
+            continue;
+        writer.writeEmptyElement(ItemElement);
+        kpCompressedXmlFile::writeAttributes(writer, item, KeyOrder);
+    }
+    writer.writeEndElement();
+    return document;
+}
+
+bool kpListDataModel::newModel(QString pListFilename)
+{
+    bool accepted = false;
+    const QString name = QInputDialog::getText(mParentWidget, mListNameTitle, mListNameLabel,
+                                               QLineEdit::Normal, QString(), &accepted)
+                             .simplified();
+    if (!accepted || name.isEmpty())
+        return false;
+
+    mListAmount.clear();
+    mCartAmount.clear();
+    mListPrice.clear();
+    mCartPrice.clear();
+    clearList();
+    mListHeader = {
+        {ListNameKey, name},
+        {VersionKey, FormatVersion},
+        {FilenameKey, pListFilename},
+        {ItemsListKey, QStringLiteral("0")},
+        {PriceListKey, QStringLiteral("0")},
+    };
+    emit listNameChanged();
+    return saveModel();
+}
+
+// Views are told when shown rows go, so that none of them keeps reading rows of the old list.
+void kpListDataModel::clearList()
+{
+    const bool hadRows = !mRowIndex.isEmpty();
+    if (hadRows)
+        beginResetModel();
+    mListHeader.clear();
+    mItemList.clear();
+    mRowIndex.clear();
+    if (hadRows)
+        endResetModel();
+}
+
+QString kpListDataModel::rowKey(const Item &pItem) const
+{
+    if (mSortMode == SortByProduct)
+        return pItem.value(Name);
+    return headerKey(pItem.value(Category)) + pItem.value(Name);
+}
+
+QString kpListDataModel::wantedStatus() const
+{
+    return mDisplayMode == DisplayList ? Unchecked : Checked;
+}
+
+void kpListDataModel::updateModel()
+{
+    beginResetModel();
+    mRowIndex.clear();
+    const QString &wanted = wantedStatus();
+    QSet<QString> categories;
+    for (int item = 0; item < mItemList.size(); ++item) {
+        const Item &record = mItemList.at(item);
+        if (record.value(Status) != wanted)
+            continue;
+        if (mSortMode == SortByCategory) {
+            const QString category = record.value(Category);
+            if (!categories.contains(category)) {
+                categories.insert(category);
+                mRowIndex.append(headerKey(category), kpRowIndex::HeaderItem);
+            }
+        }
+        mRowIndex.append(rowKey(record), item);
+    }
+    mRowIndex.sort();
+    endResetModel();
+}
+
+int kpListDataModel::itemHeight(int pIndex) const
+{
+    const bool isHeader = data(index(pIndex), ItemTypeRole).toString() == QLatin1String("category");
+    return isHeader ? HeaderRowHeight : ItemRowHeight;
+}
+
+bool kpListDataModel::isItemRow(int pRow) const
+{
+    if (!mRowIndex.isRow(pRow))
+        return false;
+    const int item = mRowIndex.at(pRow).item;
+    return item >= 0 && item < mItemList.size();
+}
+
+QString kpListDataModel::categoryOfRow(int pRow) const
+{
+    return data(index(pRow), ItemCategoryNameRole).toString();
+}
+
+bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
+{
+    for (const Item &item : mItemList) {
+        if (item.value(Status) == Unchecked && item.value(Name).toLower() == pLowerName)
+            return true;
+    }
+    return false;
+}
+
+int kpListDataModel::reusableItem(const QString &pName, const QString &pCategory) const
+{
+    for (int item = 0; item < mItemList.size(); ++item) {
+        const Item &record = mItemList.at(item);
+        if (record.value(Name).toLower() == pName && record.value(Category) == pCategory)
+            return item;
+    }
+    return -1;
+}
+
+bool kpListDataModel::addItem(int pIndex, QString pItemName)
+{
+    const QString name = pItemName.toLower();
+    if (hasUncheckedItem(name))
+        return false;
+
+    QString category;
+    if (pIndex == -1) {
+        bool accepted = false;
+        category = QInputDialog::getText(mParentWidget, mCategoryTitle, mCategoryLabel,
+                                         QLineEdit::Normal, QString(), &accepted);
+        if (!accepted || category.isEmpty())
+            return false;
+    } else {
+        category = categoryOfRow(pIndex);
+    }
+    category = category.toLower();
+
+    const Item record = {
+        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
+        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
+    };
+    int item = reusableItem(name, category);
+    if (item >= 0) {
+        mItemList[item] = record;
+    } else {
+        item = int(mItemList.size());
+        mItemList.append(record);
+    }
+    emit itemAdded(record);
+
+    const bool byCategory = mSortMode == SortByCategory;
+    const QString itemKey = rowKey(record);
+    auto insertRow = [this](const QString &pKey, int pItem) {
+        const int row = mRowIndex.insertionRow(pKey);
+        beginInsertRows(QModelIndex(), row, row);
+        mRowIndex.add(pKey, pItem);
+        endInsertRows();
+    };
+    if (byCategory && !mRowIndex.contains(headerKey(category)))
+        insertRow(headerKey(category), kpRowIndex::HeaderItem);
+    if (!mRowIndex.contains(itemKey))
+        insertRow(itemKey, item);
+    return true;
+}
+
+void kpListDataModel::updateItem(int pIndex, QString pPrice, QString pCount, QString pCountUnit,
+                                 QString pNote)
+{
+    if (!isItemRow(pIndex))
+        return;
+    Item &record = mItemList[mRowIndex.at(pIndex).item];
+    record.insert(Price, pPrice);
+    record.insert(Count, pCount);
+    record.insert(CountUnit, pCountUnit);
+    record.insert(Note, pNote);
+    emit dataChanged(index(pIndex), index(pIndex));
+    emit itemUpdated(record);
+}
+
+bool kpListDataModel::deleteItem(int pIndex)
+{
+    if (!isItemRow(pIndex))
+        return false;
+    const int item = mRowIndex.at(pIndex).item;
+    const QString text
+        = mDeleteItemText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
+    if (QMessageBox::warning(mParentWidget, mDeleteItemTitle, text,
+                             QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return false;
+    const QString key = mRowIndex.at(pIndex).key;
+    beginRemoveRows(QModelIndex(), pIndex, pIndex);
+    mRowIndex.removeAt(pIndex);
+    mItemList[item].insert(Status, Deleted);
+    endRemoveRows();
+    removeOrphanedHeader(pIndex, key);
+    return true;
+}
+
+bool kpListDataModel::deleteAll()
+{
+    if (QMessageBox::warning(mParentWidget, mDeleteAllTitle, mDeleteAllText,
+                             QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return false;
+    removeAllRows();
+    mItemList.clear();
+    return true;
+}
+
+void kpListDataModel::removeAllRows()
+{
+    if (mRowIndex.isEmpty())
+        return;
+    beginRemoveRows(QModelIndex(), 0, mRowIndex.size() - 1);
+    mRowIndex.clear();
+    endRemoveRows();
+}
+
+void kpListDataModel::toggleItem(int pIndex)
+{
+    if (!isItemRow(pIndex))
+        return;
+    Item &record = mItemList[mRowIndex.at(pIndex).item];
+    record.insert(Status, record.value(Status) == Checked ? Unchecked : Checked);
+    const QString key = mRowIndex.at(pIndex).key;
+    removeRow(pIndex);
+    removeOrphanedHeader(pIndex, key);
+    if (mDisplayMode == DisplayList && mRowIndex.isEmpty()) {
+        updateCountPrice();
+        emit checkoutRequested();
+        emit checkoutAmountChanged();
+        emit checkoutPriceChanged();
+    }
+}
+
+void kpListDataModel::removeRow(int pRow)
+{
+    beginRemoveRows(QModelIndex(), pRow, pRow);
+    mRowIndex.removeAt(pRow);
+    endRemoveRows();
+}
+
+// In category order a header row goes with the last item row of its category. An item without a
+// category leaves its header until the rows are next rebuilt.
+void kpListDataModel::removeOrphanedHeader(int pRow, const QString &pRemovedKey)
+{
+    if (mSortMode != SortByCategory)
+        return;
+    const QString category = categoryOfKey(pRemovedKey);
+    const int headerRow = pRow - 1;
+    if (category.isEmpty() || !mRowIndex.isRow(headerRow)
+        || mRowIndex.at(headerRow).key != headerKey(category))
+        return;
+    const bool followedBySameCategory
+        = mRowIndex.isRow(pRow) && categoryOfKey(mRowIndex.at(pRow).key) == category;
+    if (!followedBySameCategory)
+        removeRow(headerRow);
+}
+
+bool kpListDataModel::checkout()
+{
+    beginResetModel();
+    mRowIndex.clear();
+    mItemList.clear();
+    endResetModel();
+    return true;
+}
+
+bool kpListDataModel::needsCheckout() const
+{
+    return mDisplayMode == DisplayList && mRowIndex.isEmpty();
+}
+
+void kpListDataModel::updateCountPrice()
+{
+    struct Group
+    {
+        int records = 0;
+        double sum = 0;
+        bool lacksPrice = false;
+    };
+    Group list;
+    Group cart;
+    for (const Item &item : std::as_const(mItemList)) {
+        const QString status = item.value(Status);
+        if (status == Deleted)
+            continue;
+        Group &group = status == Unchecked ? list : cart;
+        const QString price = item.value(Price);
+        ++group.records;
+        group.sum += item.value(Count).toDouble() * price.toDouble();
+        group.lacksPrice = group.lacksPrice || price.isEmpty();
+    }
+    auto amountText = [](const Group &pGroup) {
+        return pGroup.records ? QString::number(pGroup.records) : QString();
+    };
+    auto priceText = [](const Group &pGroup) {
+        if (pGroup.sum == 0)
+            return QString();
+        return QString::number(pGroup.sum, 'f', 2)
+            + (pGroup.lacksPrice ? QStringLiteral("+") : QString());
+    };
+    mListAmount = amountText(list);
+    mListPrice = priceText(list);
+    mCartAmount = amountText(cart);
+    mCartPrice = priceText(cart);
+}

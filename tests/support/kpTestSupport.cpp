@@ -1,0 +1,120 @@
+#include "kpTestSupport.h"
+
+#include "kpApplicationManager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace kpTestSupport {
+
+namespace {
+
+constexpr int DialogPollMs = 5;
+
+void whenModalDialogShows(std::function<void(QWidget *)> pAnswer)
+{
+    QTimer::singleShot(DialogPollMs, qApp, [pAnswer]() {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            pAnswer(dialog);
+        else
+            whenModalDialogShows(pAnswer);
+    });
+}
+
+} // namespace
+
+QString useTemporaryDataHome()
+{
+    static QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    return home.path();
+}
+
+QString dataLocation()
+{
+    return kpApplicationManager::dataLocation();
+}
+
+QString listsDirectory()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("lists"));
+}
+
+void clearDataLocation()
+{
+    QDir(dataLocation()).removeRecursively();
+}
+
+std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButton)
+{
+    auto seen = std::make_shared<kpSeenDialog>();
+    whenModalDialogShows([seen, pButton](QWidget *pDialog) {
+        auto *box = qobject_cast<QMessageBox *>(pDialog);
+        QVERIFY2(box, "expected a message box");
+        seen->seen = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->buttons = box->standardButtons();
+        if (QAbstractButton *button = box->button(pButton))
+            button->click();
+        else
+            box->reject();
+    });
+    return seen;
+}
+
+std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAccept)
+{
+    auto seen = std::make_shared<kpSeenDialog>();
+    whenModalDialogShows([seen, pText, pAccept](QWidget *pDialog) {
+        auto *input = qobject_cast<QInputDialog *>(pDialog);
+        QVERIFY2(input, "expected an input dialog");
+        seen->seen = true;
+        seen->title = input->windowTitle();
+        seen->text = input->labelText();
+        input->setTextValue(pText);
+        if (pAccept)
+            input->accept();
+        else
+            input->reject();
+    });
+    return seen;
+}
+
+QByteArray readFile(const QString &pPath)
+{
+    QFile file(pPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeFile(const QString &pPath, const QByteArray &pBytes)
+{
+    QDir().mkpath(QFileInfo(pPath).absolutePath());
+    QFile file(pPath);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(pBytes), pBytes.size());
+}
+
+void writeCompressed(const QString &pPath, const QByteArray &pDocument)
+{
+    writeFile(pPath, qCompress(pDocument, 9));
+}
+
+QByteArray uncompressFile(const QString &pPath)
+{
+    return qUncompress(readFile(pPath));
+}
+
+QString fixture(const QString &pName)
+{
+    return QDir(qEnvironmentVariable("TOVIMAR_TEST_DATA")).absoluteFilePath(pName);
+}
+
+} // namespace kpTestSupport

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+// What a test learnt of a modal dialog it answered.
+struct kpSeenDialog
+{
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+namespace kpTestSupport {
+
+// Points the per-user data location at a fresh temporary folder; call before the application
+// object exists. Returns the folder, which lives until the process ends.
+QString useTemporaryDataHome();
+// Empties the per-user data location between test functions.
+void clearDataLocation();
+QString dataLocation();
+QString listsDirectory();
+
+// The next modal message box is answered with pButton; the next input dialog gets pText and
+// is accepted, or is cancelled when pAccept is false.
+std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButton);
+std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAccept = true);
+
+QByteArray readFile(const QString &pPath);
+void writeFile(const QString &pPath, const QByteArray &pBytes);
+// Plain XML in, the list and catalogue file form out.
+void writeCompressed(const QString &pPath, const QByteArray &pDocument);
+QByteArray uncompressFile(const QString &pPath);
+QString fixture(const QString &pName);
+
+} // namespace kpTestSupport
+
+// QTEST_MAIN with the data location moved to a temporary folder first.
+#define TOVIMAR_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        kpTestSupport::useTemporaryDataHome();                                                     \
+        kpQuickHost::setApplicationNames();                                                        \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

@@ -1,0 +1,10 @@
+#include "kpQuickHost.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    kpQuickHost::setApplicationNames();
+    QApplication application(argc, argv);
+    return kpQuickHost::exec();
+}

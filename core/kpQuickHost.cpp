@@ -1,0 +1,77 @@
+#include "kpQuickHost.h"
+
+#include "kpApplicationManager.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWidget>
+
+namespace kpQuickHost {
+
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tovimar"));
+}
+
+namespace {
+
+void showInitializationError()
+{
+    QMessageBox::critical(nullptr, QObject::tr("Error"),
+                          QObject::tr("Application initialization error. Please, contact the "
+                                      "developer."),
+                          QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+} // namespace
+
+int exec()
+{
+    kpApplicationManager manager;
+    if (!manager.initialize()) {
+        showInitializationError();
+        return 1;
+    }
+
+    // Qt Quick has no background cache mode and no automatic orientation attribute: the scene
+    // graph renders the whole frame and the window follows the screen's orientation itself.
+    QQuickWidget view;
+    view.setWindowTitle(QStringLiteral("Tovimar Lite"));
+    manager.setParentWidget(&view);
+    publish(view.rootContext(), &manager);
+    view.setResizeMode(QQuickWidget::SizeRootObjectToView);
+    view.setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QObject::connect(view.engine(), &QQmlEngine::quit, &view, &QWidget::close);
+    disablePredictiveText(&view);
+    view.showMaximized();
+    return QApplication::exec();
+}
+
+void publish(QQmlContext *pContext, kpApplicationManager *pManager)
+{
+    pContext->setContextProperty(QStringLiteral("applicationManager"), pManager);
+    pContext->setContextProperty(QStringLiteral("listsDataModel"), pManager->listsDataModel());
+    pContext->setContextProperty(QStringLiteral("listDataModel"), pManager->listDataModel());
+}
+
+// Product names are not words: word prediction only gets in the way of typing them.
+void disablePredictiveText(QQuickWidget *pView)
+{
+    for (const char *name : {"editProductNameInput", "categoriesProductNameInput"}) {
+        if (QObject *input = findObject(pView, QLatin1String(name)))
+            input->setProperty("inputMethodHints", int(Qt::ImhNoPredictiveText));
+    }
+}
+
+QObject *findObject(QQuickWidget *pView, const QString &pObjectName)
+{
+    QQuickItem *root = pView->rootObject();
+    return root ? root->findChild<QObject *>(pObjectName) : nullptr;
+}
+
+} // namespace kpQuickHost

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+class QQmlContext;
+class QQuickWidget;
+class kpApplicationManager;
+
+// Hosting the declarative interface: the start-up sequence after the application object exists,
+// publishing the core to QML, and reaching QML objects by name.
+namespace kpQuickHost {
+
+// Identity of the program; decides the per-user data location. Call before the application
+// object exists.
+void setApplicationNames();
+
+// Initialises the manager, shows the window and runs the event loop; on a failed
+// initialisation shows the error box and returns 1.
+int exec();
+
+void publish(QQmlContext *pContext, kpApplicationManager *pManager);
+
+// Sets exactly the no-prediction hint on the product-name inputs that the interface has.
+void disablePredictiveText(QQuickWidget *pView);
+
+// An object declared in a QML document below the view's root, or null.
+QObject *findObject(QQuickWidget *pView, const QString &pObjectName);
+
+} // namespace kpQuickHost

@@ -1,0 +1,170 @@
+#include "kpApplicationManager.h"
+#include "kpQuickHost.h"
+#include "kpTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace kpTestSupport;
+
+namespace {
+
+QString listPath()
+{
+    return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl");
+}
+
+void writeList(const QString &pName)
+{
+    writeCompressed(listPath(),
+                    QStringLiteral("<tovimar_list version=\"1.0.0\" name=\"%1\" items_list=\"1\">"
+                                   "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
+                                   "<item name=\"milk\" category=\"dairy\" status=\"checked\"/>"
+                                   "</tovimar_list>")
+                        .arg(pName)
+                        .toUtf8());
+}
+
+} // namespace
+
+class tst_kpApplicationManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { clearDataLocation(); }
+
+    void firstStartCreatesTheListsFolder()
+    {
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QVERIFY(QDir(listsDirectory()).exists());
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(QLocale().name(), "en_US");
+        QCOMPARE(manager.getNullString(), QString());
+        QVERIFY(manager.getNullString().isNull());
+    }
+
+    void damagedListFailsInitialisation_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("plain xml") << QByteArray("<tovimar_list name=\"x\"/>");
+    }
+
+    void damagedListFailsInitialisation()
+    {
+        QFETCH(QByteArray, bytes);
+        writeFile(listPath(), bytes);
+        kpApplicationManager manager;
+        QVERIFY(!manager.initialize());
+        QCOMPARE(readFile(listPath()), bytes);
+    }
+
+    void loadingAList()
+    {
+        writeList("week");
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        kpListDataModel *list = manager.listDataModel();
+        list->sortByProduct();
+        list->displayCart();
+        QVERIFY(!manager.loadList(-1));
+        QVERIFY(!manager.loadList(1));
+        QCOMPARE(list->rowCount(), 0);
+        QVERIFY(manager.loadList(0));
+        QCOMPARE(list->listName(), "week");
+        QVERIFY(list->isSortByCategory());
+        QVERIFY(list->isDisplayList());
+        QCOMPARE(list->rowCount(), 2);
+    }
+
+    void newListReplacesTheOldOne()
+    {
+        writeList("old");
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        answerInputDialog("", true);
+        QVERIFY(!manager.createNewList());
+        QVERIFY(QFile::exists(listPath()));
+
+        answerInputDialog("new one");
+        QVERIFY(manager.createNewList());
+        QCOMPARE(manager.listDataModel()->listName(), "new one");
+        QVERIFY(!QFile::exists(listPath()));
+    }
+
+    void deletingAListAsksFirst()
+    {
+        writeList("week");
+        QQuickWidget view;
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        manager.setParentWidget(&view);
+
+        QSignalSpy reset(manager.listsDataModel(), &QAbstractItemModel::modelReset);
+        const auto cancelled = answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(manager.deleteList(0));
+        QCOMPARE(cancelled->title, "Delete list");
+        QCOMPARE(cancelled->text, "Are you sure you want to delete list week?");
+        QCOMPARE(cancelled->buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(QFile::exists(listPath()));
+        QCOMPARE(reset.count(), 1);
+
+        answerMessageBox(QMessageBox::Ok);
+        QVERIFY(manager.deleteList(0));
+        QVERIFY(!QFile::exists(listPath()));
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+    }
+
+    void listsFolderRemovedWhileRunning()
+    {
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QVERIFY(QDir(listsDirectory()).removeRecursively());
+        QVERIFY(!manager.updateListsDataModel());
+        QVERIFY(QDir(listsDirectory()).exists());
+        QVERIFY(manager.updateListsDataModel());
+    }
+
+    void dataLocationThatCannotBeCreated()
+    {
+        writeFile(dataLocation(), "a file where the data folder should be");
+        kpApplicationManager manager;
+        QVERIFY(!manager.initialize());
+        QVERIFY(!manager.createNewList());
+        QFile::remove(dataLocation());
+    }
+
+    void aboutBox()
+    {
+        QQuickWidget view;
+        kpApplicationManager manager;
+        manager.setParentWidget(&view);
+        const auto about = answerMessageBox(QMessageBox::Ok);
+        manager.showAboutMessage();
+        QVERIFY(about->seen);
+        QCOMPARE(about->title, "About");
+        QVERIFY(about->text.startsWith("Tovimar Lite v1.0.0<br>"));
+    }
+
+    void fullScreenToggles()
+    {
+        QQuickWidget view;
+        kpApplicationManager manager;
+        manager.toogleFullscreen();
+        manager.setParentWidget(&view);
+        view.show();
+        manager.toogleFullscreen();
+        QVERIFY(view.isFullScreen());
+        manager.toogleFullscreen();
+        QVERIFY(!view.isFullScreen());
+    }
+};
+
+TOVIMAR_TEST_MAIN(tst_kpApplicationManager)
+#include "tst_kpApplicationManager.moc"

@@ -1,0 +1,90 @@
+#include "kpQuickHost.h"
+#include "kpTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTimer>
+#include <QtTest>
+
+using namespace kpTestSupport;
+
+namespace {
+
+QQuickWidget *shownView()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *view = qobject_cast<QQuickWidget *>(widget); view && view->isVisible())
+            return view;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_kpQuickHost : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { clearDataLocation(); }
+
+    void startsAndQuitsFromQml()
+    {
+        QStringList published;
+        QString title;
+        QSize rootSize;
+        QTimer::singleShot(0, this, [&]() {
+            QQuickWidget *view = shownView();
+            QVERIFY(view);
+            title = view->windowTitle();
+            QVERIFY(view->windowState() & Qt::WindowMaximized);
+            for (const char *name : {"applicationManager", "listsDataModel", "listDataModel"}) {
+                if (view->rootContext()->contextProperty(name).value<QObject *>())
+                    published.append(name);
+            }
+            rootSize = view->rootObject()->size().toSize();
+            emit view->engine()->quit();
+        });
+        QCOMPARE(kpQuickHost::exec(), 0);
+        QCOMPARE(title, "Tovimar Lite");
+        QCOMPARE(published.size(), 3);
+        QVERIFY(!rootSize.isEmpty());
+    }
+
+    void failedInitialisationShowsTheErrorBox()
+    {
+        writeFile(QDir(listsDirectory()).absoluteFilePath("demo-list.kpl"), "<tovimar_list/>");
+        const auto error = answerMessageBox(QMessageBox::Ok);
+        QCOMPARE(kpQuickHost::exec(), 1);
+        QVERIFY(error->seen);
+        QCOMPARE(error->title, "Error");
+        QCOMPARE(error->text, "Application initialization error. Please, contact the developer.");
+        QCOMPARE(error->buttons, QMessageBox::Ok);
+        QVERIFY(!shownView());
+    }
+
+    void productNameInputsGetExactlyTheNoPredictionHint()
+    {
+        QQuickWidget view;
+        view.setSource(QUrl("data:text/plain,")); // no root yet
+        QVERIFY(!kpQuickHost::findObject(&view, "anything"));
+        QTemporaryFile qml(QDir::tempPath() + "/XXXXXX.qml");
+        QVERIFY(qml.open());
+        qml.write("import QtQuick\nItem { Item { TextInput { objectName: \"editProductNameInput\"; "
+                  "inputMethodHints: Qt.ImhDigitsOnly } } }\n");
+        qml.close();
+        view.setSource(QUrl::fromLocalFile(qml.fileName()));
+        QObject *input = kpQuickHost::findObject(&view, "editProductNameInput");
+        QVERIFY(input);
+        QVERIFY(!kpQuickHost::findObject(&view, "categoriesProductNameInput"));
+        kpQuickHost::disablePredictiveText(&view);
+        QCOMPARE(input->property("inputMethodHints").toInt(), int(Qt::ImhNoPredictiveText));
+    }
+};
+
+TOVIMAR_TEST_MAIN(tst_kpQuickHost)
+#include "tst_kpQuickHost.moc"

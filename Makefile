@@ -1,0 +1,27 @@
+# Entry points: `make run` and `make test` do all the set-up on a fresh Debian 12 machine.
+BUILD_DIR := build
+JOBS ?= 2
+CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
+
+.PHONY: run test bench deps configure build
+
+run: build
+	scripts/run.sh $(BUILD_DIR)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	$(CMAKE_CONFIGURE) -B $(BUILD_DIR)/bench-release -DCMAKE_BUILD_TYPE=Release \
+		-DTOVIMAR_BUILD_TESTS=OFF -DTOVIMAR_BUILD_BENCHMARKS=ON
+	cmake --build $(BUILD_DIR)/bench-release -j $(JOBS)
+	scripts/run-benchmarks.sh $(BUILD_DIR)/bench-release
+
+deps:
+	scripts/install-deps.sh
+
+configure: deps
+	@test -f $(BUILD_DIR)/build.ninja || $(CMAKE_CONFIGURE) -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -1,5 +1,7 @@
 #include "kpCompressedXmlFile.h"
 
+#include "kpItemRecord.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
@@ -80,13 +82,24 @@ bool kpCompressedXmlFile::write(const QString &pPath, const QByteArray &pDocumen
     return file.commit();
 }
 
+// Records of one file share their few attribute names: reusing one string per known name saves
+// an allocation per attribute when large files are read.
+static QString attributeName(QStringView pName)
+{
+    for (const QString &key : kpItemRecord::KeyOrder) {
+        if (key == pName)
+            return key;
+    }
+    return pName.toString();
+}
+
 QHash<QString, QString> kpCompressedXmlFile::attributes(const QXmlStreamReader &pReader)
 {
     QHash<QString, QString> values;
     const QXmlStreamAttributes attributes = pReader.attributes();
     values.reserve(attributes.size());
     for (const QXmlStreamAttribute &attribute : attributes)
-        values.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+        values.insert(attributeName(attribute.qualifiedName()), attribute.value().toString());
     return values;
 }
 

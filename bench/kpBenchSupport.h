@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace kpBenchSupport {
+
+struct Timing
+{
+    double subjectMs = 0;
+    double baselineMs = 0;
+    double ratio() const { return baselineMs > 0 ? subjectMs / baselineMs : 0; }
+};
+
+// Runs the subject and the baseline alternately and keeps the median time of each, so that both
+// see the same machine load.
+Timing compare(const std::function<void()> &pSubject, const std::function<void()> &pBaseline,
+               int pRounds = 15);
+double medianMs(const std::function<void()> &pWork, int pRounds = 15);
+
+// One line per figure, "name: subject ms, baseline ms, ratio (goal)", easy to grep.
+void report(const QString &pName, const Timing &pTiming, double pGoal);
+void report(const QString &pName, double pMs, const QString &pDetail = {});
+
+// The bare cost of the file form: uncompress and one reader pass over every token.
+void uncompressAndScan(const QByteArray &pCompressed);
+
+} // namespace kpBenchSupport

@@ -10,3 +10,5 @@ for benchmark in "$build_dir"/bench/bench_*; do
     echo "== $(basename "$benchmark")"
     "$benchmark" 2>&1 | grep -v -E '^(\*\*\*|Config:|PASS|Totals|Testing|QStandardPaths)' || true
 done
+echo "== start-up"
+env -u QT_QPA_PLATFORM "$build_dir/bench_startup"

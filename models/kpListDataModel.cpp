@@ -105,10 +105,7 @@ QVariant kpListDataModel::data(const QModelIndex &pIndex, int pRole) const
 
 QVariant kpListDataModel::headerData(int pSection, Qt::Orientation pOrientation, int pRole) const
 {
-    if (pRole != Qt::DisplayRole)
-        return {};
-    return (pOrientation == Qt::Horizontal ? QStringLiteral("Column %1") : QStringLiteral("Row %1"))
-        .arg(pSection);
+    return kpModelRoles::headerData(pSection, pOrientation, pRole);
 }
 
 QHash<int, QByteArray> kpListDataModel::roleNames() const

@@ -45,10 +45,7 @@ QVariant kpListsDataModel::data(const QModelIndex &pIndex, int pRole) const
 
 QVariant kpListsDataModel::headerData(int pSection, Qt::Orientation pOrientation, int pRole) const
 {
-    if (pRole != Qt::DisplayRole)
-        return {};
-    return (pOrientation == Qt::Horizontal ? QStringLiteral("Column %1") : QStringLiteral("Row %1"))
-        .arg(pSection);
+    return kpModelRoles::headerData(pSection, pOrientation, pRole);
 }
 
 QHash<int, QByteArray> kpListsDataModel::roleNames() const

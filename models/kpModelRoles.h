@@ -16,4 +16,13 @@ inline QVariant emptyValue(int pRole)
     return pRole == Qt::DisplayRole || pRole >= First ? QVariant(QString()) : QVariant();
 }
 
+// The header every model of the program gives a view that asks for one.
+inline QVariant headerData(int pSection, Qt::Orientation pOrientation, int pRole)
+{
+    if (pRole != Qt::DisplayRole)
+        return {};
+    return (pOrientation == Qt::Horizontal ? QStringLiteral("Column %1") : QStringLiteral("Row %1"))
+        .arg(pSection);
+}
+
 } // namespace kpModelRoles

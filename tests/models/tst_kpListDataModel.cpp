@@ -187,7 +187,10 @@ private slots:
         QAbstractItemModelTester tester(&model);
         open(model, {{"tea", "drinks"}});
         writeFile(listPath(), bytes);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         QVERIFY(!model.loadModel(listPath()));
+        // Views are told that the shown rows went with the old list.
+        QCOMPARE(reset.count(), 1);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.listName(), QString());
         QVERIFY(!model.saveModel());
@@ -227,6 +230,10 @@ private slots:
         QVERIFY(!model.saveModel());
         QCOMPARE(readFile(listPath() + "/kept"), "kept");
         QCOMPARE(QDir(listsDirectory()).entryList(QDir::Files), QStringList());
+
+        // Nothing left to buy, but the old file cannot be removed: no success is reported.
+        model.toggleItem(1);
+        QVERIFY(!model.saveModel());
         QDir(listPath()).removeRecursively();
     }
 

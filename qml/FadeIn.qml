@@ -1,0 +1,8 @@
+import QtQuick
+
+NumberAnimation {
+    property: "opacity"
+    to: 1
+    duration: Theme.fadeDuration
+    easing.type: Easing.InQuart
+}

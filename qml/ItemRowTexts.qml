@@ -1,0 +1,72 @@
+import QtQuick
+
+// The texts of a shopping-list item row: name and amount above, note and price below.
+Item {
+    id: root
+
+    property string itemName: ""
+    property string itemCount: ""
+    property string itemCountUnit: ""
+    property string itemNote: ""
+    property string itemPrice: ""
+
+    Text {
+        anchors.left: parent.left
+        anchors.right: countText.left
+        anchors.top: parent.top
+        anchors.bottom: parent.verticalCenter
+        anchors.margins: 5
+        horizontalAlignment: Text.AlignLeft
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: 25
+        font.capitalization: Font.SmallCaps
+        color: Theme.textColor
+        elide: Text.ElideRight
+        textFormat: Text.PlainText
+        text: root.itemName
+    }
+
+    Text {
+        id: countText
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.verticalCenter
+        anchors.margins: 10
+        horizontalAlignment: Text.AlignRight
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: 15
+        color: Theme.detailTextColor
+        textFormat: Text.PlainText
+        text: root.itemCount !== "" ? root.itemCount + " " + root.itemCountUnit : ""
+    }
+
+    Text {
+        anchors.left: parent.left
+        anchors.right: priceText.left
+        anchors.top: parent.verticalCenter
+        anchors.bottom: parent.bottom
+        anchors.margins: 10
+        horizontalAlignment: Text.AlignLeft
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: 15
+        color: Theme.detailTextColor
+        elide: Text.ElideRight
+        textFormat: Text.PlainText
+        text: root.itemNote
+    }
+
+    Text {
+        id: priceText
+        anchors.right: parent.right
+        anchors.top: parent.verticalCenter
+        anchors.bottom: parent.bottom
+        anchors.margins: 10
+        horizontalAlignment: Text.AlignRight
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: 15
+        color: Theme.detailTextColor
+        textFormat: Text.PlainText
+        text: root.itemPrice !== ""
+              ? root.itemPrice + " " + currencyUnitsDataModel.currentCurrencySymbol : ""
+    }
+}

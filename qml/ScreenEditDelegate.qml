@@ -1,0 +1,103 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+
+// One row of the edit screen: an item with its edit button, or a category header. A tap makes
+// the row current (or clears the current row when it is current already).
+Item {
+    id: root
+
+    required property int index
+    required property string item_type
+    required property string item_name
+    required property string item_count
+    required property string item_count_unit
+    required property string item_comments
+    required property string item_price
+    required property string item_category_name
+
+    readonly property bool current: ListView.isCurrentItem
+
+    signal editClicked()
+
+    function toggleCurrent() {
+        root.ListView.view.currentIndex = root.current ? -1 : root.index
+    }
+
+    height: Theme.rowHeight
+    clip: true
+
+    ListView.onAdd: NumberAnimation {
+        target: root; property: "height"; from: 0; to: Theme.rowHeight
+        duration: 200; easing.type: Easing.InQuart
+    }
+    ListView.onRemove: SequentialAnimation {
+        PropertyAction { target: root; property: "ListView.delayRemove"; value: true }
+        NumberAnimation {
+            target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
+        }
+        PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
+    }
+
+    Item {
+        anchors.fill: parent
+        opacity: root.item_type === "item" ? 1 : 0
+        visible: opacity >= 0.001
+
+        Rectangle {
+            anchors.fill: parent
+            color: root.current ? Theme.currentRowColor : "transparent"
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onClicked: root.toggleCurrent()
+        }
+
+        ItemRowTexts {
+            anchors.left: parent.left
+            anchors.right: editButton.left
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            itemName: root.item_name
+            itemCount: root.item_count
+            itemCountUnit: root.item_count_unit
+            itemNote: root.item_comments
+            itemPrice: root.item_price
+        }
+
+        ImageButton {
+            id: editButton
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            imageNormal: "qrc:/images/edit-button.png"
+            imagePressed: "qrc:/images/edit-button-pressed.png"
+            onButtonClicked: root.editClicked()
+        }
+
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 2
+            color: Theme.separatorColor
+        }
+    }
+
+    Item {
+        anchors.fill: parent
+        opacity: root.item_type === "category" ? 1 : 0
+        visible: opacity >= 0.001
+
+        CategoryBar {
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width
+            categoryName: root.item_category_name
+            current: root.current
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: root.toggleCurrent()
+            }
+        }
+    }
+}

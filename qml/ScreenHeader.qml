@@ -1,0 +1,63 @@
+import QtQuick
+
+// The title bar of every screen and dialog. A tap beside its buttons toggles full screen.
+Rectangle {
+    id: root
+
+    property real buttonOneOpacity: 1
+    property real buttonTwoOpacity: 1
+    property string buttonOneImageNormal: ""
+    property string buttonOneImagePressed: ""
+    property string buttonTwoImageNormal: ""
+    property string buttonTwoImagePressed: ""
+    property string headerLabel: ""
+
+    signal buttonOneClicked()
+    signal buttonTwoClicked()
+
+    gradient: Theme.raisedGradient
+    border.width: 1
+    border.color: Theme.borderColor
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: applicationManager.toogleFullscreen()
+    }
+
+    ImageButton {
+        id: buttonOne
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        opacity: root.buttonOneOpacity
+        imageNormal: root.buttonOneImageNormal
+        imagePressed: root.buttonOneImagePressed
+        onButtonClicked: root.buttonOneClicked()
+    }
+
+    Text {
+        anchors.left: buttonOne.right
+        anchors.right: buttonTwo.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: 20
+        font.bold: true
+        color: Theme.lightTextColor
+        elide: Text.ElideRight
+        textFormat: Text.PlainText
+        text: root.headerLabel
+    }
+
+    ImageButton {
+        id: buttonTwo
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        opacity: root.buttonTwoOpacity
+        imageNormal: root.buttonTwoImageNormal
+        imagePressed: root.buttonTwoImagePressed
+        onButtonClicked: root.buttonTwoClicked()
+    }
+}

@@ -1,0 +1,99 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+
+// One row of the shop screen: an item, which a tap moves between list and cart, or a category
+// header, which takes no touches.
+Item {
+    id: root
+
+    required property int index
+    required property string item_type
+    required property string item_name
+    required property string item_count
+    required property string item_count_unit
+    required property string item_comments
+    required property string item_price
+    required property string item_category_name
+
+    height: Theme.rowHeight
+    clip: true
+
+    // A row that leaves the list shrinks away instead of vanishing.
+    ListView.onRemove: SequentialAnimation {
+        PropertyAction { target: root; property: "ListView.delayRemove"; value: true }
+        NumberAnimation {
+            target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
+        }
+        PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
+    }
+
+    Item {
+        id: itemHalf
+        anchors.fill: parent
+        opacity: root.item_type === "item" ? 1 : 0
+        visible: opacity >= 0.001
+
+        Rectangle {
+            id: background
+            anchors.fill: parent
+            color: "transparent"
+        }
+
+        MouseArea {
+            id: touchArea
+            anchors.fill: parent
+            onClicked: listDataModel.toggleItem(root.index)
+        }
+
+        ItemRowTexts {
+            anchors.left: parent.left
+            anchors.right: deleteButton.left
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            itemName: root.item_name
+            itemCount: root.item_count
+            itemCountUnit: root.item_count_unit
+            itemNote: root.item_comments
+            itemPrice: root.item_price
+        }
+
+        ImageButton {
+            id: deleteButton
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            imageNormal: "qrc:/images/delete-button.png"
+            imagePressed: "qrc:/images/delete-button-pressed.png"
+            onButtonClicked: listDataModel.deleteItem(root.index)
+        }
+
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 2
+            color: Theme.separatorColor
+        }
+
+        states: State {
+            name: "itemPressed"
+            when: touchArea.pressed
+            PropertyChanges { target: background; color: Theme.pressedRowColor }
+        }
+
+        transitions: Transition {
+            ColorAnimation { duration: 100; easing.type: Easing.InQuart }
+        }
+    }
+
+    Item {
+        anchors.fill: parent
+        opacity: root.item_type === "category" ? 1 : 0
+        visible: opacity >= 0.001
+
+        CategoryBar {
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width
+            categoryName: root.item_category_name
+        }
+    }
+}

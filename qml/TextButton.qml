@@ -1,0 +1,39 @@
+import QtQuick
+
+// A labelled push button that looks pressed in while held down.
+Rectangle {
+    id: root
+
+    property string label: ""
+    property Gradient buttonNormalGradient: Theme.raisedGradient
+    property Gradient buttonPressedGradient: Theme.sunkenGradient
+
+    signal buttonClicked()
+
+    height: 70
+    border.width: 1
+    border.color: Theme.borderColor
+    gradient: root.buttonNormalGradient
+
+    Text {
+        anchors.fill: parent
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        color: Theme.lightTextColor
+        font.pixelSize: 25
+        font.capitalization: Font.SmallCaps
+        text: root.label
+    }
+
+    MouseArea {
+        id: touchArea
+        anchors.fill: parent
+        onClicked: root.buttonClicked()
+    }
+
+    states: State {
+        name: "buttonPressed"
+        when: touchArea.pressed
+        PropertyChanges { target: root; gradient: root.buttonPressedGradient }
+    }
+}

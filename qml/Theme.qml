@@ -1,0 +1,65 @@
+pragma Singleton
+import QtQuick
+
+// Colours, gradients and timings that several screens share.
+QtObject {
+    readonly property int fadeDuration: 250
+    readonly property int barHeight: 70
+    readonly property int rowHeight: 70
+    readonly property int rowButtonWidth: 70
+
+    readonly property color windowColor: "#FFFAFAFA"
+    readonly property color borderColor: "#FF434E66"
+    readonly property color textColor: "#FF000000"
+    readonly property color detailTextColor: "#FF101010"
+    readonly property color lightTextColor: "#FFFFFFFF"
+    readonly property color wheelTextColor: "#FF243559"
+    readonly property color categoryBarColor: "#FF647599"
+    readonly property color currentCategoryBarColor: "#FFB4C5E9"
+    readonly property color currentRowColor: "#FFE0E0E0"
+    readonly property color pressedRowColor: "#FFA4C5D9"
+    readonly property color separatorColor: "#FFF0F0F0"
+    readonly property color shadeColor: "#FF000000"
+    readonly property real shadeOpacity: 0.7
+
+    // Header bars and buttons: light top edge over the blue face.
+    readonly property Gradient raisedGradient: Gradient {
+        GradientStop { position: 0.0; color: "#FFFFFFFF" }
+        GradientStop { position: 0.2; color: "#FF647599" }
+        GradientStop { position: 0.8; color: "#FF647599" }
+        GradientStop { position: 1.0; color: "#FF445579" }
+    }
+    readonly property Gradient sunkenGradient: Gradient {
+        GradientStop { position: 0.0; color: "#FF445579" }
+        GradientStop { position: 0.2; color: "#FF647599" }
+        GradientStop { position: 0.8; color: "#FF647599" }
+        GradientStop { position: 1.0; color: "#FFFFFFFF" }
+    }
+    readonly property Gradient menuItemGradient: Gradient {
+        GradientStop { position: 0.0; color: "#FFFFFFFF" }
+        GradientStop { position: 0.2; color: "#FF647599" }
+        GradientStop { position: 1.0; color: "#FF647599" }
+    }
+    readonly property Gradient menuItemPressedGradient: Gradient {
+        GradientStop { position: 0.0; color: "#FF647599" }
+        GradientStop { position: 0.8; color: "#FF647599" }
+        GradientStop { position: 1.0; color: "#FFFFFFFF" }
+    }
+
+    // Value wheels: a light upper half over a blue lower half, and the shading that scrolls
+    // with the entries.
+    readonly property color wheelBorderColor: "#FF647599"
+    readonly property color wheelShadingBorderColor: "#FF344569"
+    readonly property Gradient wheelGradient: Gradient {
+        GradientStop { position: 0.00; color: "#FFE0E0E0" }
+        GradientStop { position: 0.45; color: "#FFF9F9F9" }
+        GradientStop { position: 0.46; color: "#FFC4D5F9" }
+        GradientStop { position: 0.75; color: "#FFB4C5E9" }
+        GradientStop { position: 1.00; color: "#FF94B5D9" }
+    }
+    readonly property Gradient wheelShadingGradient: Gradient {
+        GradientStop { position: 0.0; color: "#FFFFFFFF" }
+        GradientStop { position: 0.5; color: "#00FFFFFF" }
+        GradientStop { position: 1.0; color: "#FF647599" }
+    }
+}

@@ -22,16 +22,24 @@ Item {
     height: Theme.rowHeight
     clip: true
 
-    ListView.onAdd: NumberAnimation {
-        target: root; property: "height"; from: 0; to: Theme.rowHeight
-        duration: 200; easing.type: Easing.InQuart
+    ListView.onAdd: addAnimation.start()
+    // A row that leaves the list shrinks away instead of vanishing.
+    ListView.onRemove: {
+        root.ListView.delayRemove = true
+        removeAnimation.start()
     }
-    ListView.onRemove: SequentialAnimation {
-        PropertyAction { target: root; property: "ListView.delayRemove"; value: true }
+
+    SequentialAnimation {
+        id: removeAnimation
         NumberAnimation {
             target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
         }
         PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
+    }
+    NumberAnimation {
+        id: addAnimation
+        target: root; property: "height"; from: 0; to: Theme.rowHeight
+        duration: 200; easing.type: Easing.InQuart
     }
 
     Item {

@@ -19,8 +19,13 @@ Item {
     clip: true
 
     // A row that leaves the list shrinks away instead of vanishing.
-    ListView.onRemove: SequentialAnimation {
-        PropertyAction { target: root; property: "ListView.delayRemove"; value: true }
+    ListView.onRemove: {
+        root.ListView.delayRemove = true
+        removeAnimation.start()
+    }
+
+    SequentialAnimation {
+        id: removeAnimation
         NumberAnimation {
             target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
         }

@@ -33,6 +33,13 @@ Rectangle {
         flickDeceleration: 2000
         boundsBehavior: Flickable.StopAtBounds
 
+        // The band follows the current entry only while there is one: a wheel whose entries
+        // arrive late (its model or entry set after it was made) starts on the first.
+        onCountChanged: {
+            if (currentIndex < 0 && count > 0)
+                currentIndex = 0
+        }
+
         // Part of the scrolling content, beneath the entries.
         Rectangle {
             anchors.fill: parent

@@ -11,10 +11,17 @@ Item {
     signal sortByCategoryClicked()
     signal sortByProductClicked()
 
+    // The current row, or -1 when it names no row: the view keeps its current index when its
+    // rows go (after deleting all of them, for one), and an index beyond the rows would file a
+    // typed-in product under an empty category without asking for one.
+    function selectedRow() {
+        return listView.currentIndex < listView.count ? listView.currentIndex : -1
+    }
+
     function addTypedProduct() {
         if (productNameInput.text === "")
             return
-        categoriesDataModel.addNewItem(listView.currentIndex, productNameInput.text)
+        categoriesDataModel.addNewItem(root.selectedRow(), productNameInput.text)
         productNameInput.text = ""
     }
 

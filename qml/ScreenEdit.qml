@@ -19,10 +19,17 @@ Item {
     signal itemEditClicked(int currentItemIndex)
     signal itemEditCloseClicked()
 
+    // The current row, or -1 when it names no row: the view keeps its current index when its
+    // rows go (after deleting all of them, for one), and an index beyond the rows would file a
+    // typed-in product under an empty category without asking for one.
+    function selectedRow() {
+        return listView.currentIndex < listView.count ? listView.currentIndex : -1
+    }
+
     function addTypedItem() {
         if (productNameInput.text === "")
             return
-        listDataModel.addItem(listView.currentIndex, productNameInput.text)
+        listDataModel.addItem(root.selectedRow(), productNameInput.text)
         productNameInput.text = ""
     }
 

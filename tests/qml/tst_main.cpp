@@ -377,6 +377,31 @@ private slots:
         QCOMPARE(view.manager().listDataModel()->rowCount(), 4);
     }
 
+    // "Delete All" closes the menu at once; the selection it leaves behind names no row, so the
+    // next typed-in item asks for its category instead of going without one.
+    void deleteAllThenTypingAsksForTheCategory()
+    {
+        writeWeekendList();
+        kpQmlTestView view;
+        view.tap(rowButton(0));
+        QVERIFY(view.showsOnly("ScreenEdit"));
+        QQuickItem *edit = view.screen("ScreenEdit");
+        view.tap(row(3));
+        view.tap(HeaderButtonOne);
+        QTRY_COMPARE(edit->property("menuOpacity").toReal(), 1.0);
+        const auto question = answerMessageBox(QMessageBox::Ok);
+        view.tap(menuEntry(4, 2));
+        QVERIFY(question->seen);
+        QCOMPARE(edit->property("menuOpacity").toReal(), 0.0);
+        QTRY_COMPARE(view.manager().listDataModel()->rowCount(), 0);
+
+        const auto category = answerInputDialog("dairy");
+        view.typeText(EditInput, "eggs");
+        QTest::keyClick(view.view(), Qt::Key_Return);
+        QVERIFY(category->seen);
+        QCOMPARE(roleOfRow(view.manager().listDataModel(), 0, "item_category_name"), "dairy");
+    }
+
     // A screen that is fading out still takes touches, but cannot move the window on.
     void leavingScreenStartsNoOtherMove()
     {

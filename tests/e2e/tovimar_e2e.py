@@ -430,7 +430,7 @@ class Scenario:
         return result.stdout
 
     def find_windows(self, pTitle):
-        output = self.xdotool("search", "--onlyvisible", "--name", f"^{pTitle}$")
+        output = self.xdotool("search", "--onlyvisible", "--name", f"^({pTitle})$")
         return [line for line in output.split() if line.isdigit()]
 
     def wait_window(self, pTitle, pTimeout=10):
@@ -578,8 +578,12 @@ class Scenario:
 
 # --- running a scenario ------------------------------------------------------------------------
 
-def run(pScenarioFunction, pTimeBudget=90):
-    """The test's entry: arguments are the program and the folder for screenshots and logs."""
+def run(pScenarioFunction, pTimeBudget=90, pNeedsWholeCore=True):
+    """The test's entry: arguments are the program and the folder for screenshots and logs.
+
+    A scenario that needs the whole core is reported as skipped, not failed, when the program
+    said that the interface reached for a part of the core that it does not publish.
+    """
     if len(sys.argv) < 3:
         print(f"usage: {sys.argv[0]} PROGRAM SHOTS_DIR [VARIANT]", file=sys.stderr)
         sys.exit(2)
@@ -604,7 +608,7 @@ def run(pScenarioFunction, pTimeBudget=90):
         print(f"SKIP: {skipped}")
         sys.exit(SKIP_EXIT_CODE)
     except (ScenarioFailed, TimeBudgetExceeded) as failure:
-        missing = missing_core_parts(shotsDir)
+        missing = missing_core_parts(shotsDir) if pNeedsWholeCore else []
         if missing:
             print(f"SKIP: blocked by missing code: the interface calls {', '.join(missing)}, "
                   f"which the program does not offer yet; the scenario stopped at: {failure}")

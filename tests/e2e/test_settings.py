@@ -40,7 +40,7 @@ def choose_russian_and_roubles(pScenario):
     pScenario.shot("settings")
     pScenario.turn_wheel(400, e2e.LANGUAGE_WHEEL_BOTTOM, RUSSIAN_ROW)
     pScenario.turn_wheel(400, e2e.CURRENCY_WHEEL_BOTTOM, ROUBLE_ROW)
-    pScenario.shot("russian and roubles turned")
+    pScenario.shot("russian and roubles turned", pScenario.settle())
     pScenario.tap(*e2e.SETTINGS_DONE_BUTTON)
     return pScenario.wait_for("main")
 

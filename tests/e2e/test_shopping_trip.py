@@ -63,7 +63,7 @@ def set_cheese_values(pScenario):
     pScenario.turn_wheel(e2e.wheel_centre(4), e2e.PRICE_WHEELS_BOTTOM, 1)
     pScenario.turn_wheel(e2e.wheel_centre(5), e2e.PRICE_WHEELS_BOTTOM, 3)
     pScenario.turn_wheel(e2e.wheel_centre(6), e2e.PRICE_WHEELS_BOTTOM, 5)
-    pScenario.shot("wheels turned")
+    pScenario.shot("wheels turned", pScenario.settle())
     pScenario.tap(*e2e.DIALOG_DONE_BUTTON)
     shot = pScenario.wait_for("edit")
     pScenario.shot("cheese with amount and price")

@@ -471,7 +471,7 @@ class Scenario:
         """A slow drag that ends at rest, so that a wheel snaps without being flicked."""
         self.check_running()
         steps = ["mousemove", pX, pY, "mousedown", "1"]
-        for moved in range(4, pDistance + 1, 4):
+        for moved in range(6, pDistance + 1, 6):
             steps += ["sleep", "0.01", "mousemove", pX, pY - moved]
         steps += ["mousemove", pX, pY - pDistance, "sleep", "0.2", "mouseup", "1"]
         self.xdotool(*steps)
@@ -486,9 +486,10 @@ class Scenario:
         perDrag = min(3, (start - 16) // WHEEL_ENTRY_HEIGHT)
         left = pEntries
         while left > 0:
+            if left < pEntries:
+                self.settle()  # a wheel still snapping would be caught by the next press
             entries = min(perDrag, left)
             self.drag_up(pX, start, entries * WHEEL_ENTRY_HEIGHT + 12)
-            self.settle()
             left -= entries
 
     def type_text(self, pText):
@@ -538,10 +539,11 @@ class Scenario:
         screenshot.save_png(self.lastShotPath)
         return screenshot
 
-    def settle(self, pTimeout=5, pQuiet=0.4):
+    def settle(self, pTimeout=5, pQuiet=0.3):
         """Waits until the screen stops moving (fades, row and wheel animations).
 
-        A blinking text cursor changes a few dozen rows; anything moving changes more.
+        A blinking text cursor changes a few dozen rows; anything moving changes more. The
+        longest still moment within a move is the 100 ms pause between two fades.
         """
         time.sleep(0.05)
         deadline = time.monotonic() + pTimeout

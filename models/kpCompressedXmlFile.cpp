@@ -70,12 +70,15 @@ bool kpCompressedXmlFile::write(const QString &pPath, const QByteArray &pDocumen
                                 int pCompressionLevel)
 {
     const QByteArray compressed = qCompress(pDocument, pCompressionLevel);
-    if (compressed.isEmpty())
-        return false;
+    return !compressed.isEmpty() && writeAtomically(pPath, compressed);
+}
+
+bool kpCompressedXmlFile::writeAtomically(const QString &pPath, const QByteArray &pBytes)
+{
     QSaveFile file(pPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(compressed) != compressed.size()) {
+    if (file.write(pBytes) != pBytes.size()) {
         file.cancelWriting();
         return false;
     }

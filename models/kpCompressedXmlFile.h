@@ -25,6 +25,9 @@ public:
     // Written through a temporary file that replaces the old one only once it is complete.
     static bool write(const QString &pPath, const QByteArray &pDocument, int pCompressionLevel);
 
+    // Any file of the program: the old content stays until the new one is complete on disk.
+    static bool writeAtomically(const QString &pPath, const QByteArray &pBytes);
+
     static QHash<QString, QString> attributes(const QXmlStreamReader &pReader);
     // Known keys first, in the given order, then any other key alphabetically, so that equal
     // records always give equal bytes.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "kpTableDataModel.h"
+
+// The interface languages and the one in force.
+class kpLanguagesDataModel : public kpTableDataModel
+{
+    Q_OBJECT
+
+public:
+    explicit kpLanguagesDataModel(QObject *pParent = nullptr);
+
+public slots:
+    int currentLanguageIndex() const { return mCurrentLanguage; }
+    // Any index is taken; one outside the table has no code and no name.
+    void setCurrentLanguage(int pCurrentLanguage) { mCurrentLanguage = pCurrentLanguage; }
+    QString currentLanguageCode() const;
+    QString currentLanguageString() const;
+
+protected:
+    QList<Row> translatedRows() const override;
+
+private:
+    int mCurrentLanguage = 0;
+};

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "kpCurrencyUnitsDataModel.h"
+#include "kpLanguagesDataModel.h"
 #include "kpListDataModel.h"
 #include "kpListsDataModel.h"
+#include "kpMeasureUnitsDataModel.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTranslator>
 
 class QQuickWidget;
 
@@ -23,8 +29,13 @@ public:
 
     kpListsDataModel *listsDataModel() { return &mListsDataModel; }
     kpListDataModel *listDataModel() { return &mListDataModel; }
+    kpLanguagesDataModel *languagesDataModel() { return &mLanguagesDataModel; }
+    kpCurrencyUnitsDataModel *currencyUnitsDataModel() { return &mCurrencyUnitsDataModel; }
+    kpMeasureUnitsDataModel *measureUnitsDataModel() { return &mMeasureUnitsDataModel; }
 
     void translateUi();
+    void loadSettings();
+    void saveSettings(QHash<QString, QString> pSettings);
 
     // Root of every file of the program: the per-user data location of the toolkit.
     static QString dataLocation();
@@ -40,6 +51,10 @@ public slots:
     // Always empty: translated texts in QML append it, so that languageChanged() makes them
     // evaluate again.
     QString getNullString() const { return QString(); }
+    void updateValuesSelector(int pCurrentIndex);
+    void updateListItem(int pCurrentIndex);
+    void updateSettings(int pLanguageId, int pPriceUnitId);
+    void prepareSettings();
     bool createNewList();
     void toogleFullscreen();
 
@@ -47,10 +62,30 @@ private:
     static QString listsDirectory();
     static bool ensureListsDirectory();
     static QString listFilename();
+    static QString settingsFilename();
+    QObject *findQmlObject(const char *pObjectName) const;
+    void loadTranslation();
+
+    // What the item dialog's wheels were given for a value they cannot show, so that confirming
+    // the dialog with those wheels untouched keeps the value instead of storing another one.
+    struct WheelsShown
+    {
+        int row = -1;
+        QList<int> digits;
+        QString storedText;
+    };
+    QString readBackWheels(QObject *pSelector, const WheelsShown &pShown, int pRow) const;
 
     QQuickWidget *mParentWidget = nullptr;
     kpListsDataModel mListsDataModel;
     kpListDataModel mListDataModel;
+    kpLanguagesDataModel mLanguagesDataModel;
+    kpCurrencyUnitsDataModel mCurrencyUnitsDataModel;
+    kpMeasureUnitsDataModel mMeasureUnitsDataModel;
+    const QStringList mLanguageCodes = {QStringLiteral("en"), QStringLiteral("ru")};
+    QTranslator mTranslator;
+    WheelsShown mAmountShown;
+    WheelsShown mPriceShown;
 
     QString mAboutText;
     QString mAboutTitle;

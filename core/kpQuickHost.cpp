@@ -57,6 +57,12 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager)
     pContext->setContextProperty(QStringLiteral("applicationManager"), pManager);
     pContext->setContextProperty(QStringLiteral("listsDataModel"), pManager->listsDataModel());
     pContext->setContextProperty(QStringLiteral("listDataModel"), pManager->listDataModel());
+    pContext->setContextProperty(QStringLiteral("languagesDataModel"),
+                                 pManager->languagesDataModel());
+    pContext->setContextProperty(QStringLiteral("currencyUnitsDataModel"),
+                                 pManager->currencyUnitsDataModel());
+    pContext->setContextProperty(QStringLiteral("measureUnitsDataModel"),
+                                 pManager->measureUnitsDataModel());
 }
 
 // Product names are not words: word prediction only gets in the way of typing them.

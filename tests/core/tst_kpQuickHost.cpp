@@ -72,12 +72,9 @@ private slots:
         QQuickWidget view;
         view.setSource(QUrl("data:text/plain,")); // no root yet
         QVERIFY(!kpQuickHost::findObject(&view, "anything"));
-        QTemporaryFile qml(QDir::tempPath() + "/XXXXXX.qml");
-        QVERIFY(qml.open());
-        qml.write("import QtQuick\nItem { Item { TextInput { objectName: \"editProductNameInput\"; "
-                  "inputMethodHints: Qt.ImhDigitsOnly } } }\n");
-        qml.close();
-        view.setSource(QUrl::fromLocalFile(qml.fileName()));
+        setQml(&view,
+               "import QtQuick\nItem { Item { TextInput { objectName: "
+               "\"editProductNameInput\"; inputMethodHints: Qt.ImhDigitsOnly } } }\n");
         QObject *input = kpQuickHost::findObject(&view, "editProductNameInput");
         QVERIFY(input);
         QVERIFY(!kpQuickHost::findObject(&view, "categoriesProductNameInput"));

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QPushButton>
+#include <QQuickWidget>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -115,6 +117,16 @@ QByteArray uncompressFile(const QString &pPath)
 QString fixture(const QString &pName)
 {
     return QDir(qEnvironmentVariable("TOVIMAR_TEST_DATA")).absoluteFilePath(pName);
+}
+
+void setQml(QQuickWidget *pView, const QByteArray &pDocument)
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.qml"));
+    QVERIFY(file.open());
+    file.write(pDocument);
+    file.close();
+    pView->setSource(QUrl::fromLocalFile(file.fileName()));
+    QCOMPARE(pView->status(), QQuickWidget::Ready);
 }
 
 } // namespace kpTestSupport

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class QQuickWidget;
+
 // What a test learnt of a modal dialog it answered.
 struct kpSeenDialog
 {
@@ -36,6 +38,8 @@ void writeFile(const QString &pPath, const QByteArray &pBytes);
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
 QByteArray uncompressFile(const QString &pPath);
 QString fixture(const QString &pName);
+// Loads a QML document given as text into the view.
+void setQml(QQuickWidget *pView, const QByteArray &pDocument);
 
 } // namespace kpTestSupport
 

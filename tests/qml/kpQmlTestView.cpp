@@ -146,7 +146,7 @@ void collectTexts(QQuickItem *pItem, bool pShownOnly, QStringList &pTexts)
 {
     if (pShownOnly && !pItem->isVisible())
         return;
-    if (isComponent(pItem, QStringLiteral("QQuickText")))
+    if (pItem->inherits("QQuickText"))
         pTexts.append(pItem->property("text").toString());
     for (QQuickItem *child : pItem->childItems())
         collectTexts(child, pShownOnly, pTexts);

@@ -27,20 +27,10 @@ constexpr int ListCompressionLevel = 9;
 constexpr int HeaderRowHeight = 50;
 constexpr int ItemRowHeight = 70;
 
-QString categoryOfKey(const QString &pKey)
-{
-    return pKey.section(QLatin1Char(':'), 0, 0);
-}
-
-QString headerKey(const QString &pCategory)
-{
-    return pCategory + QLatin1Char(':');
-}
-
 } // namespace
 
 kpListDataModel::kpListDataModel(QObject *pParent)
-    : QAbstractListModel(pParent)
+    : kpItemRowsModel(pParent)
 {
     translateUi();
 }
@@ -50,19 +40,8 @@ kpListDataModel::~kpListDataModel()
     saveModel();
 }
 
-int kpListDataModel::rowCount(const QModelIndex &) const
+QVariant kpListDataModel::modelData(int pRole) const
 {
-    return mRowIndex.size();
-}
-
-QVariant kpListDataModel::data(const QModelIndex &pIndex, int pRole) const
-{
-    if (!pIndex.isValid() || !mRowIndex.isRow(pIndex.row()))
-        return kpModelRoles::emptyValue(pRole);
-    const kpRowIndex::Entry &entry = mRowIndex.at(pIndex.row());
-    if (entry.item >= mItemList.size())
-        return kpModelRoles::emptyValue(pRole);
-
     switch (pRole) {
     case ListNameRole:
         return mListHeader.value(ListNameKey);
@@ -73,39 +52,7 @@ QVariant kpListDataModel::data(const QModelIndex &pIndex, int pRole) const
     case ListFilenameRole:
         return mListHeader.value(FilenameKey);
     }
-
-    const bool isHeader = entry.item == kpRowIndex::HeaderItem;
-    if (pRole == ItemTypeRole)
-        return isHeader ? QStringLiteral("category") : QStringLiteral("item");
-    if (isHeader) {
-        return pRole == ItemCategoryNameRole ? QVariant(categoryOfKey(entry.key))
-                                             : kpModelRoles::emptyValue(pRole);
-    }
-
-    const Item &item = mItemList.at(entry.item);
-    switch (pRole) {
-    case Qt::DisplayRole:
-    case ItemNameRole:
-        return item.value(Name);
-    case ItemCategoryNameRole:
-        return item.value(Category);
-    case ItemPriceRole:
-        return item.value(Price);
-    case ItemCountRole:
-        return item.value(Count);
-    case ItemCountUnitRole:
-        return item.value(CountUnit);
-    case ItemCommentsRole:
-        return item.value(Note);
-    case ItemStatusRole:
-        return item.value(Status);
-    }
     return kpModelRoles::emptyValue(pRole);
-}
-
-QVariant kpListDataModel::headerData(int pSection, Qt::Orientation pOrientation, int pRole) const
-{
-    return kpModelRoles::headerData(pSection, pOrientation, pRole);
 }
 
 QHash<int, QByteArray> kpListDataModel::roleNames() const
@@ -124,11 +71,6 @@ QHash<int, QByteArray> kpListDataModel::roleNames() const
         {ListPriceListRole, "list_price_list"},
         {ListFilenameRole, "list_filename"},
     };
-}
-
-void kpListDataModel::setParentWidget(QQuickWidget *pParentWidget)
-{
-    mParentWidget = pParentWidget;
 }
 
 void kpListDataModel::translateUi()
@@ -162,7 +104,7 @@ void kpListDataModel::addItems(const QList<Item> &pItems)
         const QString name = incoming.value(Name).toLower();
         const QString category = incoming.value(Category).toLower();
         const bool byCategory = mSortMode == SortByCategory;
-        const int row = mRowIndex.find(byCategory ? headerKey(category) + name : name);
+        const int row = mRowIndex.find(byCategory ? kpRowIndex::itemKey(category, name) : name);
         if (row < 0) {
             mItemList.append(incoming);
             continue;
@@ -182,7 +124,8 @@ bool kpListDataModel::loadModel(QString pListFilename)
     const auto result = kpCompressedXmlFile::read(pListFilename, &document);
     if (result == kpCompressedXmlFile::ReadResult::Unreadable)
         return false;
-    clearList();
+    clearItems();
+    mListHeader.clear();
     if (result != kpCompressedXmlFile::ReadResult::Ok)
         return false;
 
@@ -247,7 +190,7 @@ bool kpListDataModel::newModel(QString pListFilename)
     mCartAmount.clear();
     mListPrice.clear();
     mCartPrice.clear();
-    clearList();
+    clearItems();
     mListHeader = {
         {ListNameKey, name},
         {VersionKey, FormatVersion},
@@ -257,26 +200,6 @@ bool kpListDataModel::newModel(QString pListFilename)
     };
     emit listNameChanged();
     return saveModel();
-}
-
-// Views are told when shown rows go, so that none of them keeps reading rows of the old list.
-void kpListDataModel::clearList()
-{
-    const bool hadRows = !mRowIndex.isEmpty();
-    if (hadRows)
-        beginResetModel();
-    mListHeader.clear();
-    mItemList.clear();
-    mRowIndex.clear();
-    if (hadRows)
-        endResetModel();
-}
-
-QString kpListDataModel::rowKey(const Item &pItem) const
-{
-    if (mSortMode == SortByProduct)
-        return pItem.value(Name);
-    return headerKey(pItem.value(Category)) + pItem.value(Name);
 }
 
 QString kpListDataModel::wantedStatus() const
@@ -298,7 +221,7 @@ void kpListDataModel::updateModel()
             const QString category = record.value(Category);
             if (!categories.contains(category)) {
                 categories.insert(category);
-                mRowIndex.append(headerKey(category), kpRowIndex::HeaderItem);
+                mRowIndex.append(kpRowIndex::headerKey(category), kpRowIndex::HeaderItem);
             }
         }
         mRowIndex.append(rowKey(record), item);
@@ -311,19 +234,6 @@ int kpListDataModel::itemHeight(int pIndex) const
 {
     const bool isHeader = data(index(pIndex), ItemTypeRole).toString() == QLatin1String("category");
     return isHeader ? HeaderRowHeight : ItemRowHeight;
-}
-
-bool kpListDataModel::isItemRow(int pRow) const
-{
-    if (!mRowIndex.isRow(pRow))
-        return false;
-    const int item = mRowIndex.at(pRow).item;
-    return item >= 0 && item < mItemList.size();
-}
-
-QString kpListDataModel::categoryOfRow(int pRow) const
-{
-    return data(index(pRow), ItemCategoryNameRole).toString();
 }
 
 bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
@@ -378,14 +288,8 @@ bool kpListDataModel::addItem(int pIndex, QString pItemName)
 
     const bool byCategory = mSortMode == SortByCategory;
     const QString itemKey = rowKey(record);
-    auto insertRow = [this](const QString &pKey, int pItem) {
-        const int row = mRowIndex.insertionRow(pKey);
-        beginInsertRows(QModelIndex(), row, row);
-        mRowIndex.add(pKey, pItem);
-        endInsertRows();
-    };
-    if (byCategory && !mRowIndex.contains(headerKey(category)))
-        insertRow(headerKey(category), kpRowIndex::HeaderItem);
+    if (byCategory && !mRowIndex.contains(kpRowIndex::headerKey(category)))
+        insertRow(kpRowIndex::headerKey(category), kpRowIndex::HeaderItem);
     if (!mRowIndex.contains(itemKey))
         insertRow(itemKey, item);
     return true;
@@ -460,30 +364,6 @@ void kpListDataModel::toggleItem(int pIndex)
         emit checkoutAmountChanged();
         emit checkoutPriceChanged();
     }
-}
-
-void kpListDataModel::removeRow(int pRow)
-{
-    beginRemoveRows(QModelIndex(), pRow, pRow);
-    mRowIndex.removeAt(pRow);
-    endRemoveRows();
-}
-
-// In category order a header row goes with the last item row of its category. An item without a
-// category leaves its header until the rows are next rebuilt.
-void kpListDataModel::removeOrphanedHeader(int pRow, const QString &pRemovedKey)
-{
-    if (mSortMode != SortByCategory)
-        return;
-    const QString category = categoryOfKey(pRemovedKey);
-    const int headerRow = pRow - 1;
-    if (category.isEmpty() || !mRowIndex.isRow(headerRow)
-        || mRowIndex.at(headerRow).key != headerKey(category))
-        return;
-    const bool followedBySameCategory
-        = mRowIndex.isRow(pRow) && categoryOfKey(mRowIndex.at(pRow).key) == category;
-    if (!followedBySameCategory)
-        removeRow(headerRow);
 }
 
 bool kpListDataModel::checkout()

@@ -1,18 +1,10 @@
 #pragma once
 
-#include "kpModelRoles.h"
-#include "kpRowIndex.h"
-
-#include <QAbstractListModel>
-#include <QHash>
-#include <QList>
-#include <QString>
-
-class QQuickWidget;
+#include "kpItemRowsModel.h"
 
 // The open shopping list: its items, its file, its visible rows (category or product order, list
 // or cart display), editing, ticking into the cart, checkout and totals.
-class kpListDataModel : public QAbstractListModel
+class kpListDataModel : public kpItemRowsModel
 {
     Q_OBJECT
     Q_PROPERTY(QString checkoutAmount READ checkoutAmount NOTIFY checkoutAmountChanged)
@@ -20,33 +12,19 @@ class kpListDataModel : public QAbstractListModel
     Q_PROPERTY(QString listName READ listName NOTIFY listNameChanged)
 
 public:
-    enum Roles {
-        ItemNameRole = kpModelRoles::First,
-        ItemCategoryNameRole,
-        ItemPriceRole,
-        ItemCountRole,
-        ItemCountUnitRole,
-        ItemCommentsRole,
-        ItemStatusRole,
-        ItemTypeRole,
-        ListNameRole,
+    enum ListRoles {
+        ItemCommentsRole = ItemNoteRole,
+        ListNameRole = FirstModelRole,
         ListItemsListRole,
         ListPriceListRole,
         ListFilenameRole,
     };
 
-    using Item = QHash<QString, QString>;
-
     explicit kpListDataModel(QObject *pParent = nullptr);
     ~kpListDataModel() override;
 
-    int rowCount(const QModelIndex &pParent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &pIndex, int pRole = Qt::DisplayRole) const override;
-    QVariant headerData(int pSection, Qt::Orientation pOrientation,
-                        int pRole = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    void setParentWidget(QQuickWidget *pParentWidget);
     void translateUi();
 
     QList<Item> items(bool pUnchecked) const;
@@ -97,24 +75,18 @@ signals:
     void checkoutAmountChanged();
     void checkoutPriceChanged();
 
+protected:
+    QVariant modelData(int pRole) const override;
+
 private:
-    enum SortMode { SortByCategory, SortByProduct };
     enum DisplayMode { DisplayList, DisplayCart };
 
-    void clearList();
     QByteArray listDocument() const;
-    QString rowKey(const Item &pItem) const;
     QString wantedStatus() const;
-    bool isItemRow(int pRow) const;
-    QString categoryOfRow(int pRow) const;
     bool hasUncheckedItem(const QString &pLowerName) const;
     int reusableItem(const QString &pName, const QString &pCategory) const;
-    void removeRow(int pRow);
-    void removeOrphanedHeader(int pRow, const QString &pRemovedKey);
     void removeAllRows();
 
-    QQuickWidget *mParentWidget = nullptr;
-    SortMode mSortMode = SortByCategory;
     DisplayMode mDisplayMode = DisplayList;
     QString mListAmount;
     QString mCartAmount;
@@ -122,8 +94,6 @@ private:
     QString mCartPrice;
     QString mCurrencySymbol;
     QHash<QString, QString> mListHeader;
-    QList<Item> mItemList;
-    kpRowIndex mRowIndex;
 
     QString mDeleteItemTitle;
     QString mDeleteItemText;

@@ -32,6 +32,17 @@ int kpRowIndex::set(const QString &pKey, int pItem)
     return row;
 }
 
+void kpRowIndex::sortKeepingLast()
+{
+    std::stable_sort(mEntries.begin(), mEntries.end(), [](const Entry &pLeft, const Entry &pRight) {
+        return pLeft.key < pRight.key;
+    });
+    const auto kept = std::unique(
+        mEntries.rbegin(), mEntries.rend(),
+        [](const Entry &pLeft, const Entry &pRight) { return pLeft.key == pRight.key; });
+    mEntries.erase(mEntries.begin(), kept.base());
+}
+
 void kpRowIndex::sort()
 {
     std::stable_sort(mEntries.begin(), mEntries.end(), [](const Entry &pLeft, const Entry &pRight) {

@@ -11,6 +11,18 @@ class kpRowIndex
 public:
     static constexpr int HeaderItem = -1;
 
+    // Keys in category order: a header's key is the category and ":", which every key of its
+    // items starts with, so that the header comes right before them.
+    static QString headerKey(const QString &pCategory) { return pCategory + QLatin1Char(':'); }
+    static QString itemKey(const QString &pCategory, const QString &pName)
+    {
+        return headerKey(pCategory) + pName;
+    }
+    static QString categoryOfKey(const QString &pKey)
+    {
+        return pKey.section(QLatin1Char(':'), 0, 0);
+    }
+
     struct Entry
     {
         QString key;
@@ -39,6 +51,9 @@ public:
     // end up as add() would have placed them when appended in item order.
     void append(const QString &pKey, int pItem) { mEntries.append({pKey, pItem}); }
     void sort();
+    // The same, but of entries with equal keys only the last appended stays, as a map keeps the
+    // last value set.
+    void sortKeepingLast();
 
 private:
     qsizetype lowerBound(const QString &pKey) const;

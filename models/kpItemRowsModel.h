@@ -1,0 +1,67 @@
+#pragma once
+
+#include "kpModelRoles.h"
+#include "kpRowIndex.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class QQuickWidget;
+
+// What the shopping list and the catalogue have in common: item records shown as rows, either
+// grouped under category headers or in one run by product name, and dialogs parented to the view.
+class kpItemRowsModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum ItemRoles {
+        ItemNameRole = kpModelRoles::First,
+        ItemCategoryNameRole,
+        ItemPriceRole,
+        ItemCountRole,
+        ItemCountUnitRole,
+        ItemNoteRole,
+        ItemStatusRole,
+        ItemTypeRole,
+        // Roles from here on are the same for every row.
+        FirstModelRole,
+    };
+
+    using Item = QHash<QString, QString>;
+
+    int rowCount(const QModelIndex &pParent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &pIndex, int pRole = Qt::DisplayRole) const override;
+    QVariant headerData(int pSection, Qt::Orientation pOrientation,
+                        int pRole = Qt::DisplayRole) const override;
+
+    void setParentWidget(QQuickWidget *pParentWidget) { mParentWidget = pParentWidget; }
+
+protected:
+    enum SortMode { SortByCategory, SortByProduct };
+
+    explicit kpItemRowsModel(QObject *pParent);
+
+    virtual QVariant modelData(int pRole) const { return kpModelRoles::emptyValue(pRole); }
+
+    bool isItemRow(int pRow) const;
+    int itemOfRow(int pRow) const { return mRowIndex.at(pRow).item; }
+    QString categoryOfRow(int pRow) const;
+    // The row key of the record in the sort mode in force.
+    QString rowKey(const Item &pItem) const;
+    // Inserts one row and tells the views, at the place the row takes.
+    void insertRow(const QString &pKey, int pItem);
+    void removeRow(int pRow);
+    // In category order a header row goes with the last item row of its category. An item
+    // without a category leaves its header until the rows are next rebuilt.
+    void removeOrphanedHeader(int pRemovedRow, const QString &pRemovedKey);
+    // Empties the items and rows; views that show rows are told.
+    void clearItems();
+
+    QQuickWidget *mParentWidget = nullptr;
+    SortMode mSortMode = SortByCategory;
+    QList<Item> mItemList;
+    kpRowIndex mRowIndex;
+};

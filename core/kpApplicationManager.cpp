@@ -129,8 +129,9 @@ void kpApplicationManager::loadSettings()
         file.close();
         mLanguagesDataModel.setCurrentLanguage(settings.value(LanguageKey).toInt());
         mCurrencyUnitsDataModel.setCurrentCurrency(settings.value(CurrencyUnitKey).toInt());
-        loadTranslation();
     }
+    // Also without settings: English plural forms and signs like "Kč" come from its catalogue.
+    loadTranslation();
     QCoreApplication::installTranslator(&mTranslator);
     translateUi();
     // The overview shows prices in the unit in force from the start.

@@ -49,6 +49,11 @@ private slots:
         QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), 0);
         QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "kg");
         QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, 1),
+                 "1 item");
+        QCOMPARE(manager.currencyUnitsDataModel()->data(manager.currencyUnitsDataModel()->index(4),
+                                                        kpCurrencyUnitsDataModel::CodeRole),
+                 "Kč");
     }
 
     void settingsAreReadWhereverTheyStand_data()

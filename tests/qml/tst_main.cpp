@@ -144,6 +144,7 @@ private slots:
         const QStringList texts = view.texts(view.itemAt(row(0), "ScreenMainDelegate"));
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts.at(0), "Weekend");
+        QCOMPARE(texts.at(1), "2 items");
         QCOMPARE(texts.at(2), shown);
     }
 

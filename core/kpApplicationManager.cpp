@@ -1,6 +1,7 @@
 #include "kpApplicationManager.h"
 
 #include "kpCompressedXmlFile.h"
+#include "kpDataLocation.h"
 #include "kpQuickHost.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QQuickWidget>
-#include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <cmath>
@@ -85,6 +85,12 @@ bool kpApplicationManager::initialize()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (!ensureListsDirectory())
         return false;
+    // Every product typed into the list, and every change of its amount or price, reaches the
+    // catalogue.
+    connect(&mListDataModel, &kpListDataModel::itemUpdated, &mCategoriesDataModel,
+            &kpCategoriesDataModel::updateItem);
+    connect(&mListDataModel, &kpListDataModel::itemAdded, &mCategoriesDataModel,
+            &kpCategoriesDataModel::addItem);
     loadSettings();
     return updateListsDataModel();
 }
@@ -93,6 +99,7 @@ void kpApplicationManager::setParentWidget(QQuickWidget *pParentWidget)
 {
     mParentWidget = pParentWidget;
     mListDataModel.setParentWidget(pParentWidget);
+    mCategoriesDataModel.setParentWidget(pParentWidget);
 }
 
 void kpApplicationManager::translateUi()
@@ -101,6 +108,7 @@ void kpApplicationManager::translateUi()
     mAboutTitle = tr("About");
     mDeleteListTitle = tr("Delete list");
     mDeleteListText = tr("Are you sure you want to delete list");
+    mCategoriesDataModel.translateUi();
     mLanguagesDataModel.translateUi();
     mCurrencyUnitsDataModel.translateUi();
     mMeasureUnitsDataModel.translateUi();
@@ -109,7 +117,7 @@ void kpApplicationManager::translateUi()
 
 QString kpApplicationManager::settingsFilename()
 {
-    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
+    return kpDataLocation::filePath(QStringLiteral("data/config.db"));
 }
 
 void kpApplicationManager::loadSettings()
@@ -253,7 +261,7 @@ void kpApplicationManager::updateListItem(int pCurrentIndex)
 
 QString kpApplicationManager::dataLocation()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return kpDataLocation::root();
 }
 
 QString kpApplicationManager::listsDirectory()
@@ -307,6 +315,16 @@ bool kpApplicationManager::deleteList(int pListIndex)
         mListsDataModel.deleteList(pListIndex);
     updateListsDataModel();
     return true;
+}
+
+void kpApplicationManager::updateCategoryItems()
+{
+    mCategoriesDataModel.hideItems(mListDataModel.items(true));
+}
+
+void kpApplicationManager::updateListItems()
+{
+    mListDataModel.addItems(mCategoriesDataModel.checkedItems());
 }
 
 void kpApplicationManager::showAboutMessage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kpCategoriesDataModel.h"
 #include "kpCurrencyUnitsDataModel.h"
 #include "kpLanguagesDataModel.h"
 #include "kpListDataModel.h"
@@ -29,6 +30,7 @@ public:
 
     kpListsDataModel *listsDataModel() { return &mListsDataModel; }
     kpListDataModel *listDataModel() { return &mListDataModel; }
+    kpCategoriesDataModel *productsDataModel() { return &mCategoriesDataModel; }
     kpLanguagesDataModel *languagesDataModel() { return &mLanguagesDataModel; }
     kpCurrencyUnitsDataModel *currencyUnitsDataModel() { return &mCurrencyUnitsDataModel; }
     kpMeasureUnitsDataModel *measureUnitsDataModel() { return &mMeasureUnitsDataModel; }
@@ -47,6 +49,8 @@ public slots:
     bool updateListsDataModel();
     bool loadList(int pListIndex);
     bool deleteList(int pListIndex);
+    void updateCategoryItems();
+    void updateListItems();
     void showAboutMessage();
     // Always empty: translated texts in QML append it, so that languageChanged() makes them
     // evaluate again.
@@ -79,6 +83,7 @@ private:
     QQuickWidget *mParentWidget = nullptr;
     kpListsDataModel mListsDataModel;
     kpListDataModel mListDataModel;
+    kpCategoriesDataModel mCategoriesDataModel;
     kpLanguagesDataModel mLanguagesDataModel;
     kpCurrencyUnitsDataModel mCurrencyUnitsDataModel;
     kpMeasureUnitsDataModel mMeasureUnitsDataModel;

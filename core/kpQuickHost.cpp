@@ -57,6 +57,8 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager)
     pContext->setContextProperty(QStringLiteral("applicationManager"), pManager);
     pContext->setContextProperty(QStringLiteral("listsDataModel"), pManager->listsDataModel());
     pContext->setContextProperty(QStringLiteral("listDataModel"), pManager->listDataModel());
+    pContext->setContextProperty(QStringLiteral("categoriesDataModel"),
+                                 pManager->productsDataModel());
     pContext->setContextProperty(QStringLiteral("languagesDataModel"),
                                  pManager->languagesDataModel());
     pContext->setContextProperty(QStringLiteral("currencyUnitsDataModel"),

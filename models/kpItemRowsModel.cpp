@@ -58,6 +58,20 @@ QVariant kpItemRowsModel::headerData(int pSection, Qt::Orientation pOrientation,
     return kpModelRoles::headerData(pSection, pOrientation, pRole);
 }
 
+QHash<int, QByteArray> kpItemRowsModel::itemRoleNames(const QByteArray &pNoteRoleName)
+{
+    return {
+        {ItemNameRole, "item_name"},
+        {ItemCategoryNameRole, "item_category_name"},
+        {ItemPriceRole, "item_price"},
+        {ItemCountRole, "item_count"},
+        {ItemCountUnitRole, "item_count_unit"},
+        {ItemNoteRole, pNoteRoleName},
+        {ItemStatusRole, "item_status"},
+        {ItemTypeRole, "item_type"},
+    };
+}
+
 bool kpItemRowsModel::isItemRow(int pRow) const
 {
     if (!mRowIndex.isRow(pRow))

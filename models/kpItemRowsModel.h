@@ -45,6 +45,8 @@ protected:
     explicit kpItemRowsModel(QObject *pParent);
 
     virtual QVariant modelData(int pRole) const { return kpModelRoles::emptyValue(pRole); }
+    // The two models name the note's role differently.
+    static QHash<int, QByteArray> itemRoleNames(const QByteArray &pNoteRoleName);
 
     bool isItemRow(int pRow) const;
     int itemOfRow(int pRow) const { return mRowIndex.at(pRow).item; }

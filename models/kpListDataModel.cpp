@@ -57,20 +57,12 @@ QVariant kpListDataModel::modelData(int pRole) const
 
 QHash<int, QByteArray> kpListDataModel::roleNames() const
 {
-    return {
-        {ItemNameRole, "item_name"},
-        {ItemCategoryNameRole, "item_category_name"},
-        {ItemPriceRole, "item_price"},
-        {ItemCountRole, "item_count"},
-        {ItemCountUnitRole, "item_count_unit"},
-        {ItemCommentsRole, "item_comments"},
-        {ItemStatusRole, "item_status"},
-        {ItemTypeRole, "item_type"},
-        {ListNameRole, "list_name"},
-        {ListItemsListRole, "list_items_list"},
-        {ListPriceListRole, "list_price_list"},
-        {ListFilenameRole, "list_filename"},
-    };
+    QHash<int, QByteArray> names = itemRoleNames("item_comments");
+    names.insert(ListNameRole, "list_name");
+    names.insert(ListItemsListRole, "list_items_list");
+    names.insert(ListPriceListRole, "list_price_list");
+    names.insert(ListFilenameRole, "list_filename");
+    return names;
 }
 
 void kpListDataModel::translateUi()

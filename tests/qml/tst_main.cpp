@@ -67,6 +67,14 @@ void writeWeekendList(const QByteArray &pItemsList = "2", const QByteArray &pPri
                           "</tovimar_list>");
 }
 
+// The user's copy of the English catalogue, with one product.
+void writeCatalogue()
+{
+    writeCompressed(QDir(dataLocation()).absoluteFilePath("data/categories_en.db"),
+                    "<tovimar_categories version=\"1.0.0\"><item name=\"tea\" category=\"drinks\" "
+                    "status=\"unchecked\"/></tovimar_categories>");
+}
+
 QObject *listModel(kpQmlTestView &pView)
 {
     return pView.context("listDataModel");
@@ -179,6 +187,7 @@ private slots:
     void editButtonOpensTheListForEditing()
     {
         writeWeekendList();
+        writeCatalogue();
         kpQmlTestView view;
         view.tap(rowButton(0));
         QCOMPARE(view.state(), "screenEdit");
@@ -329,6 +338,7 @@ private slots:
     void shopMenuSortsAndLeavesForEditing()
     {
         writeWeekendList();
+        writeCatalogue();
         kpQmlTestView view;
         view.tap(row(0));
         QVERIFY(view.showsOnly("ScreenShop"));

@@ -1,0 +1,395 @@
+#include "kpCategoriesDataModel.h"
+
+#include "kpCompressedXmlFile.h"
+#include "kpDataLocation.h"
+#include "kpItemRecord.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QQuickWidget>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+using namespace kpItemRecord;
+
+namespace {
+
+const QString RootElement = QStringLiteral("tovimar_categories");
+const QString ItemElement = QStringLiteral("item");
+const QString Unknown = QStringLiteral("unknown");
+constexpr int CatalogueCompressionLevel = -1;
+
+} // namespace
+
+kpCategoriesDataModel::kpCategoriesDataModel(QObject *pParent)
+    : kpItemRowsModel(pParent)
+{
+    translateUi();
+}
+
+kpCategoriesDataModel::~kpCategoriesDataModel()
+{
+    if (!mItemList.isEmpty())
+        saveModel();
+}
+
+QHash<int, QByteArray> kpCategoriesDataModel::roleNames() const
+{
+    return itemRoleNames("item_note");
+}
+
+QVariant kpCategoriesDataModel::modelData(int pRole) const
+{
+    if (pRole == FilenameRole)
+        return mRootAttributes.value(QStringLiteral("filename"));
+    return kpModelRoles::emptyValue(pRole);
+}
+
+void kpCategoriesDataModel::translateUi()
+{
+    mDeleteItemTitle = tr("Delete item");
+    mDeleteItemText = tr("Are you sure you want to delete item ");
+    mItemNameTitle = tr("Item name");
+    mItemNameLabel = tr("Enter new item name");
+    mCategoryNameTitle = tr("Category name");
+    mCategoryNameLabel = tr("Enter new category name");
+    mCategoryTitle = tr("Category");
+    mCategoryLabel = tr("Enter category name");
+    mDuplicateItemTitle = tr("Warning");
+    mDuplicateItemText = tr("Item with the same name already exists");
+    mDuplicateCategoryTitle = tr("Warning");
+    mDuplicateCategoryText
+        = tr("Category with the same name already exists. Do you want to continue?");
+    // Each language keeps a catalogue of its own, under the code its translation gives.
+    mLanguageCode = tr("en");
+}
+
+QString kpCategoriesDataModel::fileName() const
+{
+    return QStringLiteral("data/categories_") + mLanguageCode + QStringLiteral(".db");
+}
+
+QString kpCategoriesDataModel::userCopyPath() const
+{
+    return kpDataLocation::filePath(fileName());
+}
+
+QString kpCategoriesDataModel::installedCopyPath() const
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(fileName());
+}
+
+bool kpCategoriesDataModel::loadModel()
+{
+    const QString userCopy = userCopyPath();
+    const QString path = QFile::exists(userCopy) ? userCopy : installedCopyPath();
+    if (!QFile::exists(path))
+        return false;
+    QByteArray document;
+    const auto result = kpCompressedXmlFile::read(path, &document);
+    if (result == kpCompressedXmlFile::ReadResult::Unreadable)
+        return false;
+    mRootAttributes.clear();
+    clearItems();
+    if (result != kpCompressedXmlFile::ReadResult::Ok)
+        return false;
+    readDocument(document);
+    updateModel();
+    return true;
+}
+
+// A syntax error ends the reading; the products read up to it are kept. No product is ticked
+// or marked when the catalogue comes from its file.
+void kpCategoriesDataModel::readDocument(const QByteArray &pDocument)
+{
+    QXmlStreamReader reader(pDocument);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == RootElement) {
+            mRootAttributes.insert(kpCompressedXmlFile::attributes(reader));
+        } else if (reader.name() == ItemElement) {
+            Item item = kpCompressedXmlFile::attributes(reader);
+            item.insert(Status, Unchecked);
+            mItemList.append(item);
+        }
+    }
+}
+
+bool kpCategoriesDataModel::saveModel()
+{
+    const QString path = userCopyPath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    return kpCompressedXmlFile::write(path, catalogueDocument(), CatalogueCompressionLevel);
+}
+
+QByteArray kpCategoriesDataModel::catalogueDocument() const
+{
+    QByteArray document;
+    QXmlStreamWriter writer(&document);
+    writer.setAutoFormatting(true);
+    writer.writeStartElement(RootElement);
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
+    for (Item item : mItemList) {
+        if (item.value(Status) == Deleted)
+            continue;
+        item.insert(Status, Unchecked);
+        writer.writeEmptyElement(ItemElement);
+        kpCompressedXmlFile::writeAttributes(writer, item, KeyOrder);
+    }
+    writer.writeEndElement();
+    return document;
+}
+
+void kpCategoriesDataModel::releaseModel()
+{
+    saveModel();
+    clearItems();
+    mListItems.clear();
+    mSortMode = SortByCategory;
+}
+
+void kpCategoriesDataModel::updateModel()
+{
+    beginResetModel();
+    mRowIndex.clear();
+    for (int item = 0; item < mItemList.size(); ++item) {
+        const Item &record = mItemList.at(item);
+        if (record.value(Status) == Deleted)
+            continue;
+        if (mSortMode == SortByCategory)
+            mRowIndex.append(kpRowIndex::headerKey(record.value(Category)), kpRowIndex::HeaderItem);
+        mRowIndex.append(rowKey(record), item);
+    }
+    mRowIndex.sortKeepingLast();
+    endResetModel();
+}
+
+void kpCategoriesDataModel::resetWithoutRebuild()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void kpCategoriesDataModel::sortByCategory()
+{
+    mSortMode = SortByCategory;
+    resetWithoutRebuild();
+}
+
+void kpCategoriesDataModel::sortByProduct()
+{
+    mSortMode = SortByProduct;
+    resetWithoutRebuild();
+}
+
+void kpCategoriesDataModel::toggleItem(int pIndex)
+{
+    if (!isItemRow(pIndex))
+        return;
+    Item &item = mItemList[itemOfRow(pIndex)];
+    const QString status = item.value(Status);
+    if (status == Unknown)
+        return;
+    if (status == Checked)
+        item.insert(Status, Unchecked);
+    else if (status == Unchecked)
+        item.insert(Status, Checked);
+    emit dataChanged(index(pIndex), index(pIndex));
+}
+
+QString kpCategoriesDataModel::statusFromList(const Item &pItem) const
+{
+    const auto listed = mListItems.constFind(pItem.value(Name));
+    const bool onList
+        = listed != mListItems.cend() && listed->value(Category) == pItem.value(Category);
+    return onList ? Unknown : Unchecked;
+}
+
+void kpCategoriesDataModel::hideItems(const QList<Item> &pListItems)
+{
+    mListItems.clear();
+    for (const Item &listItem : pListItems)
+        mListItems.insert(listItem.value(Name).toLower(), listItem);
+    if (mItemList.isEmpty())
+        return;
+
+    beginResetModel();
+    for (Item &item : mItemList) {
+        if (item.value(Status) != Deleted)
+            item.insert(Status, Unchecked);
+    }
+    for (const Item &listItem : pListItems) {
+        const QString name = listItem.value(Name).toLower();
+        const QString key = mSortMode == SortByCategory
+            ? kpRowIndex::itemKey(listItem.value(Category).toLower(), name)
+            : name;
+        const int row = mRowIndex.find(key);
+        if (row >= 0 && isItemRow(row) && mItemList.at(itemOfRow(row)).value(Status) != Deleted)
+            mItemList[itemOfRow(row)].insert(Status, Unknown);
+    }
+    endResetModel();
+}
+
+QList<kpCategoriesDataModel::Item> kpCategoriesDataModel::checkedItems()
+{
+    QList<Item> checked;
+    for (Item &item : mItemList) {
+        const QString status = item.value(Status);
+        if (status == Deleted)
+            continue;
+        item.insert(Status, Unchecked);
+        if (status == Checked)
+            checked.append(item);
+    }
+    updateModel();
+    return checked;
+}
+
+bool kpCategoriesDataModel::addNewItem(int pIndex, QString pItemName)
+{
+    QString category;
+    if (pIndex == -1) {
+        category = QInputDialog::getText(mParentWidget, mCategoryTitle, mCategoryLabel,
+                                         QLineEdit::Normal, QString());
+        if (category.isEmpty())
+            return false;
+    } else {
+        category = categoryOfRow(pIndex);
+    }
+    category = category.toLower();
+    const QString name = pItemName.toLower();
+    for (const Item &item : std::as_const(mItemList)) {
+        if (item.value(Status) != Deleted && item.value(Name).toLower() == name
+            && item.value(Category).toLower() == category)
+            return false;
+    }
+
+    Item record = {
+        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
+        {CountUnit, QString()}, {Note, QString()},    {Status, QString()},
+    };
+    record.insert(Status, statusFromList(record));
+    const int item = int(mItemList.size());
+    mItemList.append(record);
+    if (mSortMode == SortByCategory && !mRowIndex.contains(kpRowIndex::headerKey(category)))
+        insertRow(kpRowIndex::headerKey(category), kpRowIndex::HeaderItem);
+    if (!mRowIndex.contains(rowKey(record)))
+        insertRow(rowKey(record), item);
+    return true;
+}
+
+void kpCategoriesDataModel::renameItem(int pIndex)
+{
+    if (!isItemRow(pIndex))
+        return;
+    Item &item = mItemList[itemOfRow(pIndex)];
+    const QString oldName = item.value(Name).toLower();
+    const QString category = item.value(Category).toLower();
+    const QString newName = QInputDialog::getText(mParentWidget, mItemNameTitle, mItemNameLabel,
+                                                  QLineEdit::Normal, oldName)
+                                .simplified()
+                                .toLower();
+    if (newName.isEmpty() || newName == oldName)
+        return;
+    const QString key
+        = mSortMode == SortByCategory ? kpRowIndex::itemKey(category, newName) : newName;
+    if (mRowIndex.contains(key)) {
+        QMessageBox::information(mParentWidget, mDuplicateItemTitle, mDuplicateItemText);
+        return;
+    }
+    item.insert(Name, newName);
+    item.insert(Status, Unchecked);
+    emit dataChanged(index(pIndex), index(pIndex));
+}
+
+void kpCategoriesDataModel::renameCategory(int pIndex)
+{
+    if (mSortMode != SortByCategory || !mRowIndex.isRow(pIndex))
+        return;
+    const QString oldCategory = kpRowIndex::categoryOfKey(mRowIndex.at(pIndex).key).toLower();
+    const QString newCategory
+        = QInputDialog::getText(mParentWidget, mCategoryNameTitle, mCategoryNameLabel,
+                                QLineEdit::Normal, oldCategory)
+              .simplified()
+              .toLower();
+    if (newCategory.isEmpty() || newCategory == oldCategory)
+        return;
+    const bool inUse = std::any_of(mItemList.cbegin(), mItemList.cend(), [&](const Item &pItem) {
+        return pItem.value(Category) == newCategory;
+    });
+    if (inUse
+        && QMessageBox::information(mParentWidget, mDuplicateCategoryTitle, mDuplicateCategoryText,
+                                    QMessageBox::Ok | QMessageBox::Cancel)
+            != QMessageBox::Ok)
+        return;
+
+    for (Item &item : mItemList) {
+        if (item.value(Category) == oldCategory)
+            item.insert(Category, newCategory);
+        if (item.value(Status) != Deleted && mListItems.contains(item.value(Name)))
+            item.insert(Status, statusFromList(item));
+    }
+    updateModel();
+}
+
+bool kpCategoriesDataModel::deleteItem(int pIndex)
+{
+    if (!isItemRow(pIndex))
+        return false;
+    const int item = itemOfRow(pIndex);
+    const QString question
+        = mDeleteItemText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
+    if (QMessageBox::warning(mParentWidget, mDeleteItemTitle, question,
+                             QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return false;
+    const QString key = mRowIndex.at(pIndex).key;
+    beginRemoveRows(QModelIndex(), pIndex, pIndex);
+    mRowIndex.removeAt(pIndex);
+    mItemList[item].insert(Status, Deleted);
+    endRemoveRows();
+    removeOrphanedHeader(pIndex, key);
+    return true;
+}
+
+void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
+{
+    const QString name = pItem.value(Name).toLower();
+    const QString category = pItem.value(Category).toLower();
+    // Deleted products count too: the user deleted them, the list must not bring them back.
+    for (const Item &item : std::as_const(mItemList)) {
+        if (item.value(Name).toLower() == name && item.value(Category).toLower() == category)
+            return;
+    }
+    const Item record = {
+        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
+        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
+    };
+    beginResetModel();
+    const int item = int(mItemList.size());
+    if (mSortMode == SortByCategory)
+        mRowIndex.set(kpRowIndex::headerKey(category), kpRowIndex::HeaderItem);
+    mRowIndex.set(rowKey(record), item);
+    mItemList.append(record);
+    endResetModel();
+}
+
+void kpCategoriesDataModel::updateItem(QHash<QString, QString> pItem)
+{
+    const auto product
+        = std::find_if(mItemList.begin(), mItemList.end(), [&](const Item &pProduct) {
+              return pProduct.value(Name) == pItem.value(Name)
+                  && pProduct.value(Category) == pItem.value(Category);
+          });
+    if (product == mItemList.end())
+        return;
+    beginResetModel();
+    product->insert(Count, pItem.value(Count));
+    product->insert(CountUnit, pItem.value(CountUnit));
+    product->insert(Price, pItem.value(Price));
+    endResetModel();
+}

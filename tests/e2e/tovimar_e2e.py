@@ -203,9 +203,20 @@ class Screenshot:
         return sum(1 for y in range(pTop, bottom)
                    if self.row(y, pLeft, pRight) != pOther.row(y, pLeft, pRight))
 
+    def differing_pixels(self, pOther, pLeft, pTop, pRight, pBottom, pThreshold=40):
+        """Pixels of the box whose colour differs by more than the threshold in a channel."""
+        mine = self.region(pLeft, pTop, pRight, pBottom)
+        theirs = pOther.region(pLeft, pTop, pRight, pBottom)
+        if mine == theirs:
+            return 0
+        return sum(1 for offset in range(0, len(mine), 3)
+                   if max(abs(mine[offset + c] - theirs[offset + c]) for c in range(3))
+                   > pThreshold)
+
     def same_region(self, pOther, pLeft, pTop, pRight, pBottom):
-        return self.region(pLeft, pTop, pRight, pBottom) == pOther.region(pLeft, pTop, pRight,
-                                                                          pBottom)
+        """The box shows the same: text may be smoothed a shade differently from run to run
+        (a frame drawn at the end of a fade against a first frame), but not more."""
+        return self.differing_pixels(pOther, pLeft, pTop, pRight, pBottom) <= 10
 
     def dark_columns(self, pLeft, pTop, pRight, pBottom, pLimit=128):
         """The x of every column in the box that holds a dark (text) pixel."""

@@ -18,10 +18,12 @@ namespace {
 
 constexpr int DialogPollMs = 5;
 
-void whenModalDialogShows(std::function<void(QWidget *)> pAnswer)
+// Waits for a modal dialog of the given kind, so that answers scheduled together for a dialog
+// and the box it opens each reach their own one.
+template<typename Dialog> void whenModalDialogShows(std::function<void(Dialog *)> pAnswer)
 {
     QTimer::singleShot(DialogPollMs, qApp, [pAnswer]() {
-        if (QWidget *dialog = QApplication::activeModalWidget())
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
             pAnswer(dialog);
         else
             whenModalDialogShows(pAnswer);
@@ -55,9 +57,7 @@ void clearDataLocation()
 std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButton)
 {
     auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows([seen, pButton](QWidget *pDialog) {
-        auto *box = qobject_cast<QMessageBox *>(pDialog);
-        QVERIFY2(box, "expected a message box");
+    whenModalDialogShows<QMessageBox>([seen, pButton](QMessageBox *box) {
         seen->seen = true;
         seen->title = box->windowTitle();
         seen->text = box->text();
@@ -73,9 +73,7 @@ std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButt
 std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAccept)
 {
     auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows([seen, pText, pAccept](QWidget *pDialog) {
-        auto *input = qobject_cast<QInputDialog *>(pDialog);
-        QVERIFY2(input, "expected an input dialog");
+    whenModalDialogShows<QInputDialog>([seen, pText, pAccept](QInputDialog *input) {
         seen->seen = true;
         seen->title = input->windowTitle();
         seen->text = input->labelText();

@@ -1,4 +1,5 @@
 #include "kpApplicationManager.h"
+#include "kpCompressedXmlFile.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -27,6 +28,17 @@ void writeList(const QString &pName)
                                    "</tovimar_list>")
                         .arg(pName)
                         .toUtf8());
+}
+
+QStringList rowsWithStatus(const QAbstractItemModel *pModel)
+{
+    QStringList rows;
+    for (int row = 0; row < pModel->rowCount(); ++row) {
+        const QModelIndex index = pModel->index(row, 0);
+        rows << index.data(kpItemRowsModel::ItemNameRole).toString() + ':'
+                + index.data(kpItemRowsModel::ItemStatusRole).toString();
+    }
+    return rows;
 }
 
 } // namespace
@@ -81,6 +93,39 @@ private slots:
         QVERIFY(list->isSortByCategory());
         QVERIFY(list->isDisplayList());
         QCOMPARE(list->rowCount(), 2);
+    }
+
+    // The catalogue greys out what the list holds, hands its ticks to the list, and learns the
+    // products typed into the list.
+    void catalogueAndListMeet()
+    {
+        writeList("week");
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        kpCategoriesDataModel *catalogue = manager.productsDataModel();
+        QVERIFY(QDir().mkpath(QFileInfo(catalogue->userCopyPath()).absolutePath()));
+        writeCompressed(catalogue->userCopyPath(),
+                        "<tovimar_categories version=\"1.0.0\">"
+                        "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
+                        "<item name=\"bread\" category=\"bakery\" status=\"unchecked\"/>"
+                        "</tovimar_categories>");
+        QVERIFY(manager.loadList(0));
+        QVERIFY(catalogue->loadModel());
+
+        manager.updateCategoryItems();
+        QCOMPARE(rowsWithStatus(catalogue),
+                 QStringList({":", "bread:unchecked", ":", "tea:unknown"}));
+        catalogue->toggleItem(3);
+        catalogue->toggleItem(1);
+        manager.updateListItems();
+        QCOMPARE(rowsWithStatus(catalogue),
+                 QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
+        kpListDataModel *list = manager.listDataModel();
+        // The list shows what is still to buy; tea was greyed out, so its tick did nothing.
+        QCOMPARE(rowsWithStatus(list), QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
+
+        QVERIFY(list->addItem(3, "Juice"));
+        QVERIFY(rowsWithStatus(catalogue).contains("juice:unchecked"));
     }
 
     void newListReplacesTheOldOne()

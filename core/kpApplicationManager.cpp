@@ -125,11 +125,12 @@ void kpApplicationManager::loadSettings()
     QHash<QString, QString> settings;
     QFile file(settingsFilename());
     if (file.open(QIODevice::ReadOnly)) {
-        QXmlStreamReader reader(file.read(kpCompressedXmlFile::MaxDocumentSize));
-        while (!reader.atEnd()) {
-            if (reader.readNext() == QXmlStreamReader::StartElement
-                && reader.name() == QLatin1String("item")) {
-                const QXmlStreamAttributes attributes = reader.attributes();
+        // Read within the bounds of the program's other files; what lies beyond counts as broken
+        // off.
+        kpCompressedXmlFile::ElementReader elements(file.read(kpCompressedXmlFile::MaxDocumentSize));
+        while (elements.readNextStartElement()) {
+            if (elements.name() == QLatin1String("item")) {
+                const QXmlStreamAttributes attributes = elements.reader().attributes();
                 settings.insert(attributes.value(QLatin1String("name")).toString(),
                                 attributes.value(QLatin1String("value")).toString());
             }

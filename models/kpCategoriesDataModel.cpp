@@ -9,7 +9,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QQuickWidget>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 using namespace kpItemRecord;
@@ -100,18 +99,16 @@ bool kpCategoriesDataModel::loadModel()
     return true;
 }
 
-// A syntax error ends the reading; the products read up to it are kept. No product is ticked
-// or marked when the catalogue comes from its file.
+// A syntax error, like going beyond the bounds of the reader, ends the reading; the products
+// read up to it are kept. No product is ticked or marked when the catalogue comes from its file.
 void kpCategoriesDataModel::readDocument(const QByteArray &pDocument)
 {
-    QXmlStreamReader reader(pDocument);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
+    kpCompressedXmlFile::ElementReader reader(pDocument);
+    while (reader.readNextStartElement()) {
         if (reader.name() == RootElement) {
-            mRootAttributes.insert(kpCompressedXmlFile::attributes(reader));
+            mRootAttributes.insert(reader.attributes());
         } else if (reader.name() == ItemElement) {
-            Item item = kpCompressedXmlFile::attributes(reader);
+            Item item = reader.attributes();
             item.insert(Status, Unchecked);
             mItemList.append(item);
         }

@@ -66,9 +66,28 @@ QByteArray kpCompressedXmlFile::uncompress(const QByteArray &pCompressed)
     return document;
 }
 
+// Where the element starts that has more attributes than the reader takes, or -1.
+static qsizetype crowdedElementOffset(const QByteArray &pDocument)
+{
+    qsizetype elementStart = 0;
+    int equalSigns = 0;
+    for (qsizetype offset = 0; offset < pDocument.size(); ++offset) {
+        const char character = pDocument.at(offset);
+        if (character == '<') {
+            elementStart = offset;
+            equalSigns = 0;
+        } else if (character == '=' && ++equalSigns > kpCompressedXmlFile::MaxAttributeCount) {
+            return elementStart;
+        }
+    }
+    return -1;
+}
+
 bool kpCompressedXmlFile::write(const QString &pPath, const QByteArray &pDocument,
                                 int pCompressionLevel)
 {
+    if (pDocument.size() > MaxDocumentSize || crowdedElementOffset(pDocument) >= 0)
+        return false;
     const QByteArray compressed = qCompress(pDocument, pCompressionLevel);
     return !compressed.isEmpty() && writeAtomically(pPath, compressed);
 }
@@ -96,10 +115,32 @@ static QString attributeName(QStringView pName)
     return pName.toString();
 }
 
-QHash<QString, QString> kpCompressedXmlFile::attributes(const QXmlStreamReader &pReader)
+kpCompressedXmlFile::ElementReader::ElementReader(const QByteArray &pDocument)
+{
+    const qsizetype crowdedElement = crowdedElementOffset(pDocument);
+    mTruncated = crowdedElement >= 0;
+    mReader.addData(mTruncated ? pDocument.left(crowdedElement) : pDocument);
+}
+
+bool kpCompressedXmlFile::ElementReader::readNextStartElement()
+{
+    while (!mExceededBounds && !mReader.atEnd()) {
+        const QXmlStreamReader::TokenType token = mReader.readNext();
+        if (token == QXmlStreamReader::DTD) {
+            mExceededBounds = true;
+        } else if (token == QXmlStreamReader::StartElement) {
+            mExceededBounds = ++mElementCount > MaxElementCount;
+            return !mExceededBounds;
+        }
+    }
+    mExceededBounds = mExceededBounds || mTruncated;
+    return false;
+}
+
+QHash<QString, QString> kpCompressedXmlFile::ElementReader::attributes() const
 {
     QHash<QString, QString> values;
-    const QXmlStreamAttributes attributes = pReader.attributes();
+    const QXmlStreamAttributes attributes = mReader.attributes();
     values.reserve(attributes.size());
     for (const QXmlStreamAttribute &attribute : attributes)
         values.insert(attributeName(attribute.qualifiedName()), attribute.value().toString());

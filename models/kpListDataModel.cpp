@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QQuickWidget>
 #include <QSet>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 using namespace kpItemRecord;
@@ -121,17 +120,21 @@ bool kpListDataModel::loadModel(QString pListFilename)
     if (result != kpCompressedXmlFile::ReadResult::Ok)
         return false;
 
-    // A syntax error ends the reading; what was read up to it is kept.
-    QXmlStreamReader reader(document);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
+    // A syntax error ends the reading; what was read up to it is kept. A file beyond the bounds
+    // of the reader is refused as a whole, like one that does not uncompress.
+    kpCompressedXmlFile::ElementReader reader(document);
+    while (reader.readNextStartElement()) {
         if (reader.name() == RootElement) {
-            mListHeader.insert(kpCompressedXmlFile::attributes(reader));
+            mListHeader.insert(reader.attributes());
             mListHeader.insert(FilenameKey, pListFilename);
         } else if (reader.name() == ItemElement) {
-            mItemList.append(kpCompressedXmlFile::attributes(reader));
+            mItemList.append(reader.attributes());
         }
+    }
+    if (reader.exceededBounds()) {
+        clearItems();
+        mListHeader.clear();
+        return false;
     }
     emit listNameChanged();
     return true;

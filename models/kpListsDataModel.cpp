@@ -3,7 +3,6 @@
 #include "kpCompressedXmlFile.h"
 
 #include <QFile>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -87,18 +86,19 @@ kpListsDataModel::HeaderRead kpListsDataModel::readListHeader(const QString &pFi
         break;
     }
 
-    QXmlStreamReader reader(document);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != RootElement)
+    // A file beyond the bounds of the reader is treated as one that does not uncompress.
+    kpCompressedXmlFile::ElementReader reader(document);
+    while (reader.readNextStartElement()) {
+        if (reader.name() != RootElement)
             continue;
-        QHash<QString, QString> row = kpCompressedXmlFile::attributes(reader);
+        QHash<QString, QString> row = reader.attributes();
         if (row.isEmpty())
             return HeaderRead::Skipped;
         row.insert(FilenameKey, pFilename);
         mRows.append(row);
         return HeaderRead::Listed;
     }
-    return HeaderRead::Skipped;
+    return reader.exceededBounds() ? HeaderRead::Failed : HeaderRead::Skipped;
 }
 
 QString kpListsDataModel::listFileName(int pListIndex) const

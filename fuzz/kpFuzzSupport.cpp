@@ -1,0 +1,57 @@
+#include "kpFuzzSupport.h"
+
+#include "kpApplicationManager.h"
+#include "kpQuickHost.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kpFuzzSupport {
+
+namespace {
+
+void prepareProcess()
+{
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tovimar-fuzz-XXXXXX"));
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    kpQuickHost::setApplicationNames();
+    // Kept for the whole run: the readers and the toolkit's paths expect an application object.
+    static int argc = 1;
+    static char name[] = "tovimar-fuzz";
+    static char *argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv);
+}
+
+} // namespace
+
+QString dataFile(const QString &pRelativePath)
+{
+    if (!QCoreApplication::instance())
+        prepareProcess();
+    const QString path = QDir(kpApplicationManager::dataLocation()).absoluteFilePath(pRelativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}
+
+void writeInput(const QString &pPath, const uint8_t *pData, size_t pSize)
+{
+    QFile file(pPath);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the input can be written");
+    require(file.write(reinterpret_cast<const char *>(pData), qint64(pSize)) == qint64(pSize),
+            "the whole input is written");
+}
+
+void require(bool pCondition, const char *pPromise)
+{
+    if (pCondition)
+        return;
+    std::fprintf(stderr, "Broken promise: %s\n", pPromise);
+    std::abort();
+}
+
+} // namespace kpFuzzSupport

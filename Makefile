@@ -3,7 +3,7 @@ BUILD_DIR := build
 JOBS ?= 2
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: run test bench deps configure build
+.PHONY: run test bench deps configure build fuzz
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -16,6 +16,14 @@ bench: deps
 		-DTOVIMAR_BUILD_TESTS=OFF -DTOVIMAR_BUILD_BENCHMARKS=ON
 	cmake --build $(BUILD_DIR)/bench-release -j $(JOBS)
 	scripts/run-benchmarks.sh $(BUILD_DIR)/bench-release
+
+# Each fuzz target for FUZZ_SECONDS (2 minutes unless given), one after the other.
+fuzz: deps
+	$(CMAKE_CONFIGURE) -B $(BUILD_DIR)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++-14 -DTOVIMAR_FUZZ=ON -DTOVIMAR_BUILD_TESTS=OFF
+	cmake --build $(BUILD_DIR)/fuzz -j $(JOBS)
+	fuzz/run.sh $(BUILD_DIR)/fuzz $(or $(FUZZ_SECONDS),120) \
+		list_file list_header catalogue_file settings_file
 
 deps:
 	scripts/install-deps.sh

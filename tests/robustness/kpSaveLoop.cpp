@@ -1,0 +1,38 @@
+// Saves the shopping list, the catalogue and the settings over and over, switching each between
+// its old and its new content every round, until it is killed. Says "saving" once it has read
+// the files and starts to write them.
+#include "kpApplicationManager.h"
+#include "kpQuickHost.h"
+#include "kpSaveLoopContent.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+using namespace kpSaveLoopContent;
+
+int main(int argc, char *argv[])
+{
+    kpQuickHost::setApplicationNames();
+    QCoreApplication application(argc, argv);
+    kpApplicationManager manager;
+    kpListDataModel *list = manager.listDataModel();
+    kpCategoriesDataModel *catalogue = manager.productsDataModel();
+    if (!list->loadModel(listPath()) || !catalogue->loadModel())
+        return 1;
+    list->displayList();
+    list->sortByProduct();
+    list->updateModel();
+
+    std::puts("saving");
+    std::fflush(stdout);
+    for (int round = 1;; ++round) {
+        const Content &content = round % 2 ? NewContent : OldContent;
+        for (int row = 0; row < list->rowCount(); ++row)
+            list->updateItem(row, content.price, QString(), QString(), content.note);
+        list->saveModel();
+        for (int product = 0; product < ItemCount; ++product)
+            catalogue->updateItem(item(product, content));
+        catalogue->saveModel();
+        manager.saveSettings(settings(content));
+    }
+}

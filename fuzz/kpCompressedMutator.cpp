@@ -11,9 +11,12 @@ extern "C" size_t LLVMFuzzerMutate(uint8_t *pData, size_t pSize, size_t pMaxSize
 
 namespace {
 
-// Room given to the document while it is mutated: just past the readers' limit, which a repeated
-// pattern reaches while it still compresses to an input of a few kilobytes.
-constexpr size_t MaxMutatedDocument = kpCompressedXmlFile::MaxDocumentSize + 4096;
+// Room given to the document while it is mutated: mostly a few times a real list, which keeps
+// the runs quick; now and then just past the readers' limit, which a repeated pattern reaches
+// while it still compresses to an input of a few kilobytes.
+constexpr size_t UsualMutatedDocument = 64 * 1024;
+constexpr size_t LargestMutatedDocument = kpCompressedXmlFile::MaxDocumentSize + 4096;
+constexpr unsigned LargestMutationShare = 16;
 // One mutation in this many is applied to the compressed bytes themselves.
 constexpr unsigned RawMutationShare = 8;
 
@@ -28,7 +31,9 @@ extern "C" size_t LLVMFuzzerCustomMutator(uint8_t *pData, size_t pSize, size_t p
         return LLVMFuzzerMutate(pData, pSize, pMaxSize);
 
     const size_t documentSize = size_t(document.size());
-    document.resize(qsizetype(qMax(documentSize, MaxMutatedDocument)));
+    const size_t room
+        = pSeed % LargestMutationShare == 1 ? LargestMutatedDocument : UsualMutatedDocument;
+    document.resize(qsizetype(qMax(documentSize, room)));
     const size_t mutatedSize = LLVMFuzzerMutate(reinterpret_cast<uint8_t *>(document.data()),
                                                 documentSize, size_t(document.size()));
     document.truncate(qsizetype(mutatedSize));

@@ -38,11 +38,15 @@ Timing compare(const std::function<void()> &pSubject, const std::function<void()
     return {median(subject), median(baseline)};
 }
 
-double medianMs(const std::function<void()> &pWork, int pRounds)
+double medianMs(const std::function<void()> &pWork, int pRounds,
+                const std::function<void()> &pPrepare)
 {
     std::vector<double> times;
-    for (int round = 0; round < pRounds; ++round)
+    for (int round = 0; round < pRounds; ++round) {
+        if (pPrepare)
+            pPrepare();
         times.push_back(elapsedMs(pWork));
+    }
     return median(times);
 }
 

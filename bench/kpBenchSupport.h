@@ -17,7 +17,9 @@ struct Timing
 // see the same machine load.
 Timing compare(const std::function<void()> &pSubject, const std::function<void()> &pBaseline,
                int pRounds = 15);
-double medianMs(const std::function<void()> &pWork, int pRounds = 15);
+// The preparation, when given, runs before each round untimed.
+double medianMs(const std::function<void()> &pWork, int pRounds = 15,
+                const std::function<void()> &pPrepare = {});
 
 // One line per figure, "name: subject ms, baseline ms, ratio (goal)", easy to grep.
 void report(const QString &pName, const Timing &pTiming, double pGoal);

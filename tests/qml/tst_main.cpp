@@ -1,6 +1,7 @@
 #include "kpApplicationManager.h"
 #include "kpQmlTestView.h"
 #include "kpQuickHost.h"
+#include "kpScreenLayout.h"
 #include "kpTestSupport.h"
 
 #include <QDir>
@@ -11,41 +12,9 @@
 #include <QtTest>
 
 using namespace kpTestSupport;
+using namespace kpScreenLayout;
 
 namespace {
-
-// Screen coordinates of the design's 800 x 480 layout.
-constexpr QPoint HeaderButtonOne(35, 35);
-constexpr QPoint HeaderButtonTwo(765, 35);
-constexpr QPoint HeaderTitle(400, 35);
-constexpr QPoint FooterLeft(200, 445);
-constexpr QPoint FooterRight(600, 445);
-constexpr QPoint EditInput(475, 445);
-constexpr QPoint EditOk(765, 445);
-constexpr QPoint CheckoutOk(400, 345);
-constexpr QPoint BesideCheckoutBox(100, 240);
-constexpr QPoint CategoriesButton(70, 445);
-constexpr QPoint DialogDelete(133, 445);
-constexpr QPoint DialogCancel(400, 445);
-constexpr QPoint DialogDone(667, 445);
-constexpr QPoint CategoriesInput(365, 445);
-
-QPoint row(int pRow, int pX = 300)
-{
-    return QPoint(pX, 110 + 70 * pRow);
-}
-
-QPoint rowButton(int pRow)
-{
-    return row(pRow, 765);
-}
-
-// The entries of a centred menu box of pEntries entries, 65 high, 5 apart.
-QPoint menuEntry(int pEntries, int pEntry)
-{
-    const int boxHeight = 65 * pEntries + 5 * (pEntries - 1);
-    return QPoint(400, (480 - boxHeight) / 2 + 70 * pEntry + 32);
-}
 
 QString listFile()
 {

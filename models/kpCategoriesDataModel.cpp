@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QQuickWidget>
+#include <QSet>
 #include <QXmlStreamWriter>
 
 using namespace kpItemRecord;
@@ -153,12 +154,17 @@ void kpCategoriesDataModel::updateModel()
 {
     beginResetModel();
     mRowIndex.clear();
+    // One header per category goes into the sort, not one per product.
+    QSet<QString> categories;
     for (int item = 0; item < mItemList.size(); ++item) {
         const Item &record = mItemList.at(item);
         if (record.value(Status) == Deleted)
             continue;
-        if (mSortMode == SortByCategory)
-            mRowIndex.append(kpRowIndex::headerKey(record.value(Category)), kpRowIndex::HeaderItem);
+        const QString category = record.value(Category);
+        if (mSortMode == SortByCategory && !categories.contains(category)) {
+            categories.insert(category);
+            mRowIndex.append(kpRowIndex::headerKey(category), kpRowIndex::HeaderItem);
+        }
         mRowIndex.append(rowKey(record), item);
     }
     mRowIndex.sortKeepingLast();

@@ -1,6 +1,6 @@
 // Saves the shopping list, the catalogue and the settings over and over, switching each between
 // its old and its new content every round, until it is killed. Says "saving" once it has read
-// the files and starts to write them.
+// the files and starts to write them, and "saved" after each round.
 #include "kpApplicationManager.h"
 #include "kpQuickHost.h"
 #include "kpSaveLoopContent.h"
@@ -34,5 +34,7 @@ int main(int argc, char *argv[])
             catalogue->updateItem(item(product, content));
         catalogue->saveModel();
         manager.saveSettings(settings(content));
+        std::puts("saved");
+        std::fflush(stdout);
     }
 }

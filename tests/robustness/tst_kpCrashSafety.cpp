@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
@@ -123,11 +124,22 @@ private slots:
             (pContent == &NewContent ? pSeen.fresh : pSeen.old) += 1;
         };
 
+        qint64 roundMicroseconds = MaxKillDelayMicroseconds;
         for (int kill = 1; kill <= Kills; ++kill) {
             QProcess saver;
             saver.start(saveLoop, {});
             QVERIFY2(saver.waitForReadyRead(10000), "the save loop reads the files");
-            QThread::usleep(random.bounded(MaxKillDelayMicroseconds));
+            saver.readAll();
+            // The kill lands anywhere in a round, however fast the machine is at the moment.
+            QElapsedTimer round;
+            round.start();
+            for (int rounds = random.bounded(3); rounds > 0; --rounds) {
+                QVERIFY2(saver.waitForReadyRead(10000), "the save loop goes on saving");
+                saver.readAll();
+                roundMicroseconds = std::max<qint64>(1, round.nsecsElapsed() / 1000);
+                round.restart();
+            }
+            QThread::usleep(random.bounded(quint32(roundMicroseconds)));
             saver.kill();
             QVERIFY(saver.waitForFinished());
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);

@@ -343,20 +343,7 @@ bool kpCategoriesDataModel::deleteItem(int pIndex)
 {
     if (!isItemRow(pIndex))
         return false;
-    const int item = itemOfRow(pIndex);
-    const QString question
-        = mDeleteItemText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
-    if (QMessageBox::warning(mParentWidget, mDeleteItemTitle, question,
-                             QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
-        return false;
-    const QString key = mRowIndex.at(pIndex).key;
-    beginRemoveRows(QModelIndex(), pIndex, pIndex);
-    mRowIndex.removeAt(pIndex);
-    mItemList[item].insert(Status, Deleted);
-    endRemoveRows();
-    removeOrphanedHeader(pIndex, key);
-    return true;
+    return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
 }
 
 void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)

@@ -2,6 +2,9 @@
 
 #include "kpItemRecord.h"
 
+#include <QMessageBox>
+#include <QQuickWidget>
+
 using namespace kpItemRecord;
 
 kpItemRowsModel::kpItemRowsModel(QObject *pParent)
@@ -131,4 +134,21 @@ void kpItemRowsModel::clearItems()
     mRowIndex.clear();
     if (hadRows)
         endResetModel();
+}
+
+bool kpItemRowsModel::deleteAfterQuestion(int pIndex, const QString &pTitle, const QString &pText)
+{
+    const int item = itemOfRow(pIndex);
+    const QString question
+        = pText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
+    if (QMessageBox::warning(mParentWidget, pTitle, question, QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return false;
+    const QString key = mRowIndex.at(pIndex).key;
+    beginRemoveRows(QModelIndex(), pIndex, pIndex);
+    mRowIndex.removeAt(pIndex);
+    mItemList[item].insert(Status, Deleted);
+    endRemoveRows();
+    removeOrphanedHeader(pIndex, key);
+    return true;
 }

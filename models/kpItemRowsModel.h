@@ -59,6 +59,9 @@ protected:
     // In category order a header row goes with the last item row of its category. An item
     // without a category leaves its header until the rows are next rebuilt.
     void removeOrphanedHeader(int pRemovedRow, const QString &pRemovedKey);
+    // Asks "<text> <name>?" and, on Ok, marks the row's item deleted and removes its row, and
+    // its header when it was the category's last.
+    bool deleteAfterQuestion(int pIndex, const QString &pTitle, const QString &pText);
     // Empties the items and rows; views that show rows are told.
     void clearItems();
 

@@ -308,20 +308,7 @@ bool kpListDataModel::deleteItem(int pIndex)
 {
     if (!isItemRow(pIndex))
         return false;
-    const int item = mRowIndex.at(pIndex).item;
-    const QString text
-        = mDeleteItemText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
-    if (QMessageBox::warning(mParentWidget, mDeleteItemTitle, text,
-                             QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
-        return false;
-    const QString key = mRowIndex.at(pIndex).key;
-    beginRemoveRows(QModelIndex(), pIndex, pIndex);
-    mRowIndex.removeAt(pIndex);
-    mItemList[item].insert(Status, Deleted);
-    endRemoveRows();
-    removeOrphanedHeader(pIndex, key);
-    return true;
+    return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
 }
 
 bool kpListDataModel::deleteAll()

@@ -97,39 +97,11 @@ private slots:
         kpCategoriesDataModel model;
         QVERIFY(model.loadModel());
         QCOMPARE(model.rowCount(), ProductCount + CategoryCount);
-        const QList<int> roles = model.roleNames().keys();
 
-        // The baseline walks the category:name row map in order, copying every value a row
-        // shows straight from its record.
-        const QList<kpCategoriesDataModel::Item> &records = mProducts;
-        QMap<QString, int> rowMap;
-        for (int item = 0; item < records.size(); ++item) {
-            const kpCategoriesDataModel::Item &record = records.at(item);
-            rowMap.insert(record.value("category") + ':', -1);
-            rowMap.insert(record.value("category") + ':' + record.value("name"), item);
-        }
-        const QStringList keys
-            = {"name", "category", "price", "count", "count_unit", "note", "status"};
-
+        const QMap<QString, int> rowMap = rowMapByCategory(mProducts);
         qsizetype sink = 0;
-        const Timing timing = compare(
-            [&]() {
-                for (int row = 0; row < model.rowCount(); ++row) {
-                    const QModelIndex index = model.index(row);
-                    for (int role : roles)
-                        sink += model.data(index, role).toString().size();
-                }
-            },
-            [&]() {
-                for (auto entry = rowMap.cbegin(); entry != rowMap.cend(); ++entry) {
-                    const kpCategoriesDataModel::Item record = entry.value() < 0
-                        ? kpCategoriesDataModel::Item()
-                        : records.at(entry.value());
-                    for (const QString &key : keys)
-                        sink += QString(record.value(key)).size();
-                    sink += QString(entry.key()).size();
-                }
-            });
+        const Timing timing = compare([&]() { sink += readEveryRole(model); },
+                                      [&]() { sink += walkRowMap(rowMap, mProducts); });
         report("read every role of every row (10,100 rows) vs walking the row map copying the "
                "values",
                timing, 3);

@@ -67,6 +67,46 @@ void report(const QString &pName, double pMs, const QString &pDetail)
     qInfo().noquote() << QStringLiteral("%1: %2 ms %3").arg(pName).arg(pMs, 0, 'f', 3).arg(pDetail);
 }
 
+qsizetype readEveryRole(const QAbstractItemModel &pModel)
+{
+    const QList<int> roles = pModel.roleNames().keys();
+    qsizetype characters = 0;
+    for (int row = 0; row < pModel.rowCount(); ++row) {
+        const QModelIndex index = pModel.index(row, 0);
+        for (int role : roles)
+            characters += pModel.data(index, role).toString().size();
+    }
+    return characters;
+}
+
+QMap<QString, int> rowMapByCategory(const QList<Record> &pRecords)
+{
+    QMap<QString, int> rowMap;
+    for (int item = 0; item < pRecords.size(); ++item) {
+        const Record &record = pRecords.at(item);
+        rowMap.insert(record.value("category") + ':', -1);
+        rowMap.insert(record.value("category") + ':' + record.value("name"), item);
+    }
+    return rowMap;
+}
+
+qsizetype walkRowMap(const QMap<QString, int> &pRowMap, const QList<Record> &pRecords,
+                     const Record &pShared)
+{
+    static const QStringList keys
+        = {"name", "category", "price", "count", "count_unit", "note", "status"};
+    qsizetype characters = 0;
+    for (auto entry = pRowMap.cbegin(); entry != pRowMap.cend(); ++entry) {
+        const Record record = entry.value() < 0 ? Record() : pRecords.at(entry.value());
+        for (const QString &key : keys)
+            characters += QString(record.value(key)).size();
+        for (const QString &value : pShared)
+            characters += QString(value).size();
+        characters += QString(entry.key()).size();
+    }
+    return characters;
+}
+
 void uncompressAndScan(const QByteArray &pCompressed)
 {
     QXmlStreamReader reader(qUncompress(pCompressed));

@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QQuickWidget>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <cmath>
 
@@ -127,12 +126,13 @@ void kpApplicationManager::loadSettings()
     if (file.open(QIODevice::ReadOnly)) {
         // Read within the bounds of the program's other files; what lies beyond counts as broken
         // off.
-        kpCompressedXmlFile::ElementReader elements(file.read(kpCompressedXmlFile::MaxDocumentSize));
+        kpCompressedXmlFile::ElementReader elements(
+            file.read(kpCompressedXmlFile::MaxDocumentSize));
         while (elements.readNextStartElement()) {
             if (elements.name() == QLatin1String("item")) {
-                const QXmlStreamAttributes attributes = elements.reader().attributes();
-                settings.insert(attributes.value(QLatin1String("name")).toString(),
-                                attributes.value(QLatin1String("value")).toString());
+                const QHash<QString, QString> attributes = elements.attributes();
+                settings.insert(attributes.value(QStringLiteral("name")),
+                                attributes.value(QStringLiteral("value")));
             }
         }
         file.close();

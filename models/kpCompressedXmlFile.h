@@ -41,7 +41,6 @@ public:
         bool exceededBounds() const { return mExceededBounds; }
         QStringView name() const { return mReader.name(); }
         QHash<QString, QString> attributes() const;
-        const QXmlStreamReader &reader() const { return mReader; }
 
     private:
         QXmlStreamReader mReader;

@@ -3,13 +3,23 @@ BUILD_DIR := build
 JOBS ?= 2
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: run test bench deps configure build fuzz
+.PHONY: run test test-sanitize package bench deps configure build fuzz
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake --preset sanitize -Wno-dev
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+# A Debian package of the program, in $(BUILD_DIR).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: deps
 	$(CMAKE_CONFIGURE) -B $(BUILD_DIR)/bench-release -DCMAKE_BUILD_TYPE=Release \

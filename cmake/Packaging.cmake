@@ -1,0 +1,41 @@
+# A Debian package of the installed layout: `cmake --build <build> --target package`.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tovimar)
+set(CPACK_PACKAGE_VENDOR Velmora)
+set(CPACK_PACKAGE_CONTACT "Velmora <packages@velmora.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "touch-screen shopping list")
+# Debian shows the long description as it is: lines within 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tovimar Lite keeps one shopping list: items with a name, a category, an"
+    "amount and unit, a price and a note, typed in or ticked in a product"
+    "catalogue that learns from the list. In the shop the items are tapped into"
+    "the cart while the counts and totals are kept, up to a checkout summary."
+    "English and Russian, fourteen currencies.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+# QML modules are loaded at run time, so no library dependency reveals them. The screens import
+# QtQuick alone, which brings in the worker script module; the window is a widget, so the
+# QtQuick.Window module is never loaded.
+set(TOVIMAR_QML_DEPENDS qml6-module-qtquick qml6-module-qtqml-workerscript)
+# The libraries the program links come from dpkg-shlibdeps, with the versions their symbols
+# need; without it, the same packages unversioned.
+find_program(TOVIMAR_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(TOVIMAR_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(TOVIMAR_LIBRARY_DEPENDS)
+else()
+    set(TOVIMAR_LIBRARY_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6 libqt6qml6 libqt6quick6
+        libqt6quickwidgets6 zlib1g libc6 libstdc++6 libgcc-s1)
+endif()
+list(JOIN TOVIMAR_QML_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+if(TOVIMAR_LIBRARY_DEPENDS)
+    list(JOIN TOVIMAR_LIBRARY_DEPENDS ", " libraryDepends)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${libraryDepends}")
+endif()
+
+include(CPack)

@@ -9,6 +9,7 @@ packages=(
     qml6-module-qttest qml6-module-qtquick-layouts
     xvfb xdotool imagemagick x11-utils fonts-dejavu-core python3
     clang-14 libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -3,7 +3,7 @@ BUILD_DIR := build
 JOBS ?= 2
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: run test test-sanitize package bench deps configure build fuzz
+.PHONY: run test test-sanitize screenshots package bench deps configure build fuzz
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -16,6 +16,10 @@ test-sanitize: deps
 	cmake --preset sanitize -Wno-dev
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+
+# Pictures of every screen, menu and dialog, in English and Russian, into $(BUILD_DIR)/screenshots.
+screenshots: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -R '^tst_screenshots$$'
 
 # A Debian package of the program, in $(BUILD_DIR).
 package: build

@@ -37,7 +37,10 @@ Item {
         font.pixelSize: 15
         color: Theme.detailTextColor
         textFormat: Text.PlainText
-        text: root.itemCount !== "" ? root.itemCount + " " + root.itemCountUnit : ""
+        // No trailing blank without a unit: it would shift the amount out of line with the price.
+        text: root.itemCount === "" ? ""
+            : root.itemCountUnit === "" ? root.itemCount
+            : root.itemCount + " " + root.itemCountUnit
     }
 
     Text {

@@ -77,6 +77,15 @@ QQuickItem *kpQmlTestView::screen(const QString &pComponent) const
     return nullptr;
 }
 
+QQuickItem *kpQmlTestView::menu(const QString &pScreen) const
+{
+    for (QQuickItem *child : screen(pScreen)->childItems()) {
+        if (isComponent(child, QStringLiteral("ScreenMenu")))
+            return child;
+    }
+    return nullptr;
+}
+
 QObject *kpQmlTestView::context(const char *pName) const
 {
     return mView->rootContext()->contextProperty(QLatin1String(pName)).value<QObject *>();

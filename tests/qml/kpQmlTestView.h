@@ -24,6 +24,8 @@ public:
     QQuickItem *window() const;
     // The window's child of the given component, such as "ScreenShop".
     QQuickItem *screen(const QString &pComponent) const;
+    // The menu of the given screen.
+    QQuickItem *menu(const QString &pScreen) const;
     // A context object of the core, such as "categoriesDataModel".
     QObject *context(const char *pName) const;
     QObject *named(const QString &pObjectName) const;

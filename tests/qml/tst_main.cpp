@@ -592,11 +592,7 @@ private slots:
         QVERIFY(view.showsOnly("ScreenEdit"));
         view.tap(CategoriesButton);
         QVERIFY(view.showsOnly("ScreenCategories"));
-        QQuickItem *menu = nullptr;
-        for (QQuickItem *child : view.screen("ScreenCategories")->childItems()) {
-            if (isComponent(child, "ScreenMenu"))
-                menu = child;
-        }
+        QQuickItem *menu = view.menu("ScreenCategories");
         QVERIFY(menu);
         QQuickItem *list = view.itemAt(row(0), "QQuickListView");
         view.tap(HeaderButtonOne);

@@ -84,7 +84,8 @@ def check_descriptions(pShare, pVersion):
         e2e.check(entry.get(f"{key}[ru]"), f"the desktop entry has no Russian {key}")
 
     component = ElementTree.parse(metainfoFile).getroot()
-    e2e.check(component.findtext("id") == APP_ID, f"the component id is {component.findtext('id')!r}")
+    e2e.check(component.findtext("id") == APP_ID,
+              f"the component id is {component.findtext('id')!r}")
     launchable = component.findtext("launchable[@type='desktop-id']")
     e2e.check(launchable == os.path.basename(desktopFile),
               f"the description launches {launchable!r}, not the installed desktop entry")

@@ -213,14 +213,18 @@ void kpApplicationManager::updateValuesSelector(int pCurrentIndex)
     const QString price = field(kpListDataModel::ItemPriceRole);
     const QList<int> amountDigits = wheelDigitsOf(amount);
     const QList<int> priceDigits = wheelDigitsOf(price);
-    const int unitRow
-        = mMeasureUnitsDataModel.indexForString(field(kpListDataModel::ItemCountUnitRole));
+    const QString unit = field(kpListDataModel::ItemCountUnitRole);
+    const int unitRow = mMeasureUnitsDataModel.indexForString(unit);
     auto shown = [pCurrentIndex](const QString &pText, const QList<int> &pDigits) {
         return fitsTheWheels(double(pText.toFloat())) ? WheelsShown()
                                                       : WheelsShown{pCurrentIndex, pDigits, pText};
     };
     mAmountShown = shown(amount, amountDigits);
     mPriceShown = shown(price, priceDigits);
+    // A unit of another language's table, or of no table at all, is shown as none.
+    const bool unitKnown
+        = unit.trimmed().isEmpty() || mMeasureUnitsDataModel.stringForIndex(unitRow) == unit;
+    mUnitShown = unitKnown ? WheelsShown() : WheelsShown{pCurrentIndex, {unitRow}, unit};
 
     if (QObject *amountSelector = findQmlObject("amountSelector")) {
         setWheels(amountSelector, amountDigits);
@@ -236,8 +240,7 @@ QString kpApplicationManager::readBackWheels(QObject *pSelector, const WheelsSho
                                              int pRow) const
 {
     const QList<int> digits = readWheels(pSelector);
-    const bool untouched = pShown.row == pRow && pShown.digits == digits;
-    return untouched ? pShown.storedText : storedTextOf(digits);
+    return pShown.keptOr(pRow, digits, storedTextOf(digits));
 }
 
 void kpApplicationManager::updateListItem(int pCurrentIndex)
@@ -247,8 +250,9 @@ void kpApplicationManager::updateListItem(int pCurrentIndex)
     QString unit;
     QString note;
     if (QObject *amountSelector = findQmlObject("amountSelector")) {
-        unit = mMeasureUnitsDataModel.stringForIndex(
-            amountSelector->property(wheelProperty(UnitWheel)).toInt());
+        const int unitRow = amountSelector->property(wheelProperty(UnitWheel)).toInt();
+        unit = mUnitShown.keptOr(pCurrentIndex, {unitRow},
+                                 mMeasureUnitsDataModel.stringForIndex(unitRow));
         amount = readBackWheels(amountSelector, mAmountShown, pCurrentIndex);
     }
     if (QObject *priceSelector = findQmlObject("priceSelector"))
@@ -257,6 +261,7 @@ void kpApplicationManager::updateListItem(int pCurrentIndex)
         note = noteSelector->property("text").toString();
     mAmountShown = {};
     mPriceShown = {};
+    mUnitShown = {};
     mListDataModel.updateItem(pCurrentIndex, price, amount, unit, note);
 }
 

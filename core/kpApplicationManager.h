@@ -70,13 +70,19 @@ private:
     QObject *findQmlObject(const char *pObjectName) const;
     void loadTranslation();
 
-    // What the item dialog's wheels were given for a value they cannot show, so that confirming
-    // the dialog with those wheels untouched keeps the value instead of storing another one.
+    // What the item dialog's wheels were given for a value they cannot show (an amount beyond
+    // them, a unit the table lacks), so that confirming the dialog with those wheels untouched
+    // keeps the value instead of storing another one.
     struct WheelsShown
     {
         int row = -1;
-        QList<int> digits;
+        QList<int> wheels;
         QString storedText;
+
+        QString keptOr(int pRow, const QList<int> &pWheels, const QString &pReadText) const
+        {
+            return row == pRow && wheels == pWheels ? storedText : pReadText;
+        }
     };
     QString readBackWheels(QObject *pSelector, const WheelsShown &pShown, int pRow) const;
 
@@ -91,6 +97,7 @@ private:
     QTranslator mTranslator;
     WheelsShown mAmountShown;
     WheelsShown mPriceShown;
+    WheelsShown mUnitShown;
 
     QString mAboutText;
     QString mAboutTitle;

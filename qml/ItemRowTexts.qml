@@ -39,7 +39,7 @@ Item {
         textFormat: Text.PlainText
         // No trailing blank without a unit: it would shift the amount out of line with the price.
         text: root.itemCount === "" ? ""
-            : root.itemCountUnit === "" ? root.itemCount
+            : root.itemCountUnit.trim() === "" ? root.itemCount
             : root.itemCount + " " + root.itemCountUnit
     }
 

@@ -140,12 +140,19 @@ private slots:
         QCOMPARE(storedItem().value("count"), "");
     }
 
-    void unitOfAnotherLanguageLandsOnRowZero()
+    // A unit the table lacks (stored in another language) shows as none, and is kept as it was
+    // unless the user turns the unit wheel.
+    void unitOfAnotherLanguageIsKeptUntilTurned()
     {
         openWith("1", "кг", "");
         QCOMPARE(wheels("amountSelector", 7).last(), 0);
         mManager->updateListItem(1);
-        QCOMPARE(storedItem().value("count_unit"), " ");
+        QCOMPARE(storedItem().value("count_unit"), "кг");
+
+        mManager->updateValuesSelector(1);
+        object("amountSelector")->setProperty("currentValue7", 2);
+        mManager->updateListItem(1);
+        QCOMPARE(storedItem().value("count_unit"), "kg");
     }
 
     // The wheels hold 0.00 to 9999.99. A stored value beyond that shows as the nearest one they

@@ -192,6 +192,7 @@ private slots:
 
         view.tap(CategoriesButton);
         QVERIFY(view.showsOnly("ScreenCategories"));
+        view.tap(row(1));
         gallery.shoot("categories");
         gallery.openMenu("ScreenCategories");
         gallery.shoot("categories-menu");

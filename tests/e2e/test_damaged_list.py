@@ -67,4 +67,4 @@ def scenario(pScenario, pVariant):
 
 
 if __name__ == "__main__":
-    e2e.run(scenario, pTimeBudget=40, pNeedsWholeCore=False)
+    e2e.run(scenario, pTimeBudget=40)

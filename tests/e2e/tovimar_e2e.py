@@ -294,7 +294,7 @@ class Scenario:
         return os.path.join(self.appDataDir, "data", f"categories_{pLanguageCode}.db")
 
     def installedCatalogueFile(self, pLanguageCode="en"):
-        return os.path.join(os.path.dirname(self.program), "data",
+        return os.path.join(os.path.dirname(os.path.realpath(self.program)), "data",
                             f"categories_{pLanguageCode}.db")
 
     def environment(self):

@@ -112,8 +112,11 @@ def check_layout(pPrefix, pVersion):
     program = os.path.join(pPrefix, "bin", "tovimar")
     e2e.check(os.path.isfile(program) and os.access(program, os.X_OK),
               f"{program} is not installed as a program")
+    # Relative, so that it holds wherever the tree is unpacked.
+    e2e.check(os.readlink(program) == "../lib/tovimar/tovimar",
+              f"{program} does not link to the program beside its catalogues")
     for code in LANGUAGE_CODES:
-        catalogue = os.path.join(pPrefix, "bin", "data", f"categories_{code}.db")
+        catalogue = os.path.join(pPrefix, "lib", "tovimar", "data", f"categories_{code}.db")
         e2e.check(os.path.isfile(catalogue), f"{catalogue} is not installed")
         root = e2e.read_compressed_xml(catalogue)
         e2e.check(root.tag == "tovimar_categories" and root.findall("item"),

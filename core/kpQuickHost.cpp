@@ -16,6 +16,8 @@ void setApplicationNames()
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.org"));
     QCoreApplication::setApplicationName(QStringLiteral("Tovimar"));
+    // Lets the desktop match the window to the installed launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Tovimar"));
 }
 
 namespace {

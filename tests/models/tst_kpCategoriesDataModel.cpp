@@ -6,10 +6,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDir>
-#include <QRegularExpression>
-#include <QSet>
 #include <QSignalSpy>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace kpTestSupport;
@@ -17,12 +14,12 @@ using Item = kpCategoriesDataModel::Item;
 
 namespace {
 
-QByteArray catalogueXml(const QList<QStringList> &pProducts, const QByteArray &pRootExtra = {})
+// Products as name, category and, if not unchecked, status.
+QByteArray catalogueXml(const QList<QStringList> &pProducts)
 {
-    QByteArray xml = "<tovimar_categories version=\"1.0.0\" " + pRootExtra + ">\n";
+    QByteArray xml = "<tovimar_categories version=\"1.0.0\">\n";
     for (const QStringList &product : pProducts) {
-        xml += QStringLiteral("<item name=\"%1\" category=\"%2\" status=\"%3\" price=\"\" "
-                              "count=\"\" count_unit=\"\" note=\"\"/>\n")
+        xml += QStringLiteral("<item name=\"%1\" category=\"%2\" status=\"%3\"/>\n")
                    .arg(product.at(0), product.at(1), product.value(2, "unchecked"))
                    .toUtf8();
     }
@@ -35,39 +32,34 @@ QStringList rows(const kpCategoriesDataModel &pModel)
     QStringList shown;
     for (int row = 0; row < pModel.rowCount(); ++row) {
         const QModelIndex index = pModel.index(row);
-        if (pModel.data(index, kpCategoriesDataModel::ItemTypeRole).toString() == "category")
-            shown.append(
-                "[" + pModel.data(index, kpCategoriesDataModel::ItemCategoryNameRole).toString()
-                + "]");
+        if (index.data(kpCategoriesDataModel::ItemTypeRole).toString() == "category")
+            shown.append("[" + index.data(kpCategoriesDataModel::ItemCategoryNameRole).toString()
+                         + "]");
         else
-            shown.append(pModel.data(index, kpCategoriesDataModel::ItemNameRole).toString());
+            shown.append(index.data(kpCategoriesDataModel::ItemNameRole).toString());
     }
     return shown;
 }
 
 QString status(const kpCategoriesDataModel &pModel, int pRow)
 {
-    return pModel.data(pModel.index(pRow), kpCategoriesDataModel::ItemStatusRole).toString();
+    return pModel.index(pRow).data(kpCategoriesDataModel::ItemStatusRole).toString();
 }
 
-QList<QHash<QString, QString>> elements(const QString &pPath)
+QString category(const kpCategoriesDataModel &pModel, int pRow)
 {
-    QList<QHash<QString, QString>> found;
-    QXmlStreamReader reader(uncompressFile(pPath));
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        QHash<QString, QString> attributes{{"element", reader.name().toString()}};
-        for (const auto &attribute : reader.attributes())
-            attributes.insert(attribute.name().toString(), attribute.value().toString());
-        found.append(attributes);
-    }
-    return found;
+    return pModel.index(pRow).data(kpCategoriesDataModel::ItemCategoryNameRole).toString();
 }
 
 Item listItem(const QString &pName, const QString &pCategory)
 {
     return {{"name", pName}, {"category", pCategory}, {"status", "unchecked"}};
+}
+
+void open(kpCategoriesDataModel &pModel, const QList<QStringList> &pProducts)
+{
+    writeCompressed(pModel.userCopyPath(), catalogueXml(pProducts));
+    QVERIFY(pModel.loadModel());
 }
 
 } // namespace
@@ -76,45 +68,37 @@ class tst_kpCategoriesDataModel : public QObject
 {
     Q_OBJECT
 
-    QString installedCopy() const
-    {
-        return QDir(QCoreApplication::applicationDirPath())
-            .absoluteFilePath("data/categories_en.db");
-    }
-
-    void open(kpCategoriesDataModel &pModel, const QList<QStringList> &pProducts)
-    {
-        kpCategoriesDataModel loader;
-        writeCompressed(loader.userCopyPath(), catalogueXml(pProducts));
-        QVERIFY(pModel.loadModel());
-    }
-
 private slots:
     void init() { clearDataLocation(); }
-    void cleanup() { QFile::remove(installedCopy()); }
+    void cleanup() { QFile::remove(kpCategoriesDataModel().installedCopyPath()); }
 
     void userCopyFirstInstalledCopySecond()
     {
         kpCategoriesDataModel model;
         QAbstractItemModelTester tester(&model);
         QVERIFY(!model.loadModel());
-        QVERIFY(!model.isLoaded());
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         model.releaseModel();
-        const QList<QHash<QString, QString>> rootOnly = elements(model.userCopyPath());
-        QCOMPARE(rootOnly.size(), 1);
-        QCOMPARE(rootOnly.at(0).value("version"), "1.0.0");
+        QCOMPARE(uncompressFile(model.userCopyPath()), "\n<tovimar_categories version=\"1.0.0\"/>");
 
         QFile::remove(model.userCopyPath());
-        writeCompressed(installedCopy(), catalogueXml({{"installed", "c"}}));
+        writeCompressed(model.installedCopyPath(), catalogueXml({{"installed", "c"}}));
         QVERIFY(model.loadModel());
         QCOMPARE(rows(model), QStringList({"[c]", "installed"}));
+        // Leaving the catalogue screen empties the views and writes the user copy, which from
+        // then on wins, even without a product.
+        reset.clear();
         model.releaseModel();
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.rowCount(), 0);
         QVERIFY(QFile::exists(model.userCopyPath()));
         writeCompressed(model.userCopyPath(), catalogueXml({}));
         QVERIFY(model.loadModel());
         QCOMPARE(model.rowCount(), 0);
     }
 
+    // No product is ticked from the file, unknown attributes survive, the root keeps only its
+    // version.
     void statusesAndAttributesOnLoadAndSave()
     {
         kpCategoriesDataModel model;
@@ -127,47 +111,44 @@ private slots:
         QVERIFY(model.loadModel());
         QCOMPARE(status(model, 1), "unchecked");
         QCOMPARE(status(model, 2), "unchecked");
-        QCOMPARE(model.data(model.index(0), kpCategoriesDataModel::FilenameRole).toString(), "/x");
-        model.toggleItem(1);
-        QCOMPARE(status(model, 1), "checked");
+        QCOMPARE(model.index(0).data(kpCategoriesDataModel::FilenameRole).toString(), "/x");
+        model.toggleItem(2);
         QVERIFY(model.saveModel());
-        const QList<QHash<QString, QString>> saved = elements(model.userCopyPath());
-        QCOMPARE(saved.size(), 3);
-        QCOMPARE(
-            saved.at(0),
-            (QHash<QString, QString>{{"element", "tovimar_categories"}, {"version", "1.0.0"}}));
-        QCOMPARE(saved.at(1).value("status"), "unchecked");
-        QCOMPARE(saved.at(1).value("shelf"), "3");
-        QCOMPARE(status(model, 1), "checked");
+        QCOMPARE(uncompressFile(model.userCopyPath()),
+                 "\n<tovimar_categories version=\"1.0.0\">\n"
+                 "    <item name=\"milk\" category=\"dairy\" status=\"unchecked\" shelf=\"3\"/>\n"
+                 "    <item name=\"gone\" category=\"dairy\" status=\"unchecked\"/>\n"
+                 "</tovimar_categories>");
+        QCOMPARE(status(model, 2), "checked");
     }
 
-    void brokenXmlKeepsTheProductsBeforeIt()
-    {
-        kpCategoriesDataModel model;
-        QByteArray xml = catalogueXml({{"a", "c"}, {"b", "c"}, {"d", "c"}, {"e", "c"}});
-        xml.insert(xml.indexOf("<item name=\"e\""), "<item <<");
-        writeCompressed(model.userCopyPath(), xml);
-        QVERIFY(model.loadModel());
-        QCOMPARE(rows(model), QStringList({"[c]", "a", "b", "d"}));
-    }
-
-    void damagedFilesEmptyTheCatalogue_data()
+    void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("plain xml") << catalogueXml({{"a", "c"}});
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("empty") << QByteArray() << false << QStringList();
+        QTest::newRow("plain xml") << catalogueXml({{"a", "c"}}) << false << QStringList();
+        const QByteArray broken = catalogueXml({{"a", "c"}, {"b", "c"}, {"d", "c"}, {"e", "c"}})
+                                      .replace("<item name=\"e\"", "<item <<");
+        QTest::newRow("broken xml keeps the products before it")
+            << qCompress(broken) << true << QStringList({"[c]", "a", "b", "d"});
     }
 
-    void damagedFilesEmptyTheCatalogue()
+    void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        QFETCH(QStringList, expected);
         kpCategoriesDataModel model;
         QAbstractItemModelTester tester(&model);
-        open(model, {{"a", "c"}});
+        open(model, {{"old", "c"}});
         writeFile(model.userCopyPath(), bytes);
-        QVERIFY(!model.loadModel());
-        QCOMPARE(model.rowCount(), 0);
-        QVERIFY(!model.isLoaded());
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        QCOMPARE(model.loadModel(), loads);
+        // Views are told that the old rows are gone.
+        QVERIFY(reset.count() >= 1);
+        QCOMPARE(rows(model), expected);
     }
 
     void failedSaveKeepsThePreviousUserCopy()
@@ -199,11 +180,10 @@ private slots:
         QCOMPARE(rows(model),
                  QStringList({"[bakery]", "bread", "[dairy]", "cheese", "milk", "[drinks]", "milk",
                               "[fish 2]", "eel", "[fish]", "cod"}));
-        const QModelIndex header = model.index(0);
-        QCOMPARE(model.data(header, kpCategoriesDataModel::ItemNameRole).toString(), "");
-        QCOMPARE(model.data(header, kpCategoriesDataModel::ItemStatusRole).toString(), "");
-        QCOMPARE(model.roleNames().value(38), "item_note");
+        QCOMPARE(model.index(0).data(kpCategoriesDataModel::ItemStatusRole).toString(), "");
+        QVERIFY(!model.index(0).data(Qt::FontRole).isValid());
 
+        // The views are reset, but the rows stay until they are rebuilt.
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         model.sortByProduct();
         QCOMPARE(reset.count(), 1);
@@ -211,63 +191,59 @@ private slots:
         model.updateModel();
         // One row per name: the later milk, filed under drinks.
         QCOMPARE(rows(model), QStringList({"bread", "cheese", "cod", "eel", "milk"}));
-        QCOMPARE(model.data(model.index(4), kpCategoriesDataModel::ItemCategoryNameRole).toString(),
-                 "drinks");
+        QCOMPARE(category(model, 4), "drinks");
     }
 
-    void tickingAndCollectingTicks()
-    {
-        kpCategoriesDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model,
-             {{"milk", "dairy"}, {"bread", "bakery"}, {"cheese", "dairy"}, {"tea", "drinks"}});
-        model.hideItems({listItem("Tea", "Drinks")});
-        QCOMPARE(status(model, 6), "unknown");
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        for (int row : {-1, 0, 6, 99})
-            model.toggleItem(row);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(status(model, 6), "unknown");
-        for (int row : {4, 1, 3})
-            model.toggleItem(row);
-        QCOMPARE(changed.count(), 3);
-
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        const QList<Item> ticked = model.checkedItems();
-        QCOMPARE(reset.count(), 1);
-        QStringList names;
-        for (const Item &item : ticked) {
-            names.append(item.value("name"));
-            QCOMPARE(item.value("status"), "unchecked");
-        }
-        QCOMPARE(names, QStringList({"milk", "bread", "cheese"}));
-        for (int row = 0; row < model.rowCount(); ++row)
-            QVERIFY(status(model, row) == "unchecked" || status(model, row) == "");
-    }
-
-    void markingWhatTheListHolds()
+    // What the list holds is greyed out ("unknown") and cannot be ticked; the ticks go to the
+    // list in item order, and the catalogue starts over unticked.
+    void greyingTickingAndCollecting()
     {
         kpCategoriesDataModel model;
         QAbstractItemModelTester tester(&model);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         model.hideItems({listItem("milk", "dairy")});
         QCOMPARE(reset.count(), 0);
-
-        open(model, {{"milk", "dairy"}, {"Tea", "drinks"}, {"bread", "bakery"}});
+        open(model,
+             {{"milk", "dairy"},
+              {"bread", "bakery"},
+              {"cheese", "dairy"},
+              {"Tea", "drinks"},
+              {"tea", "drinks"}});
         model.toggleItem(1);
         reset.clear();
         model.hideItems({listItem("Milk", "Dairy"), listItem("tea", "drinks")});
         QCOMPARE(reset.count(), 1);
         QCOMPARE(rows(model),
-                 QStringList({"[bakery]", "bread", "[dairy]", "milk", "[drinks]", "Tea"}));
-        QCOMPARE(status(model, 1), "unchecked");
-        QCOMPARE(status(model, 3), "unknown");
+                 QStringList(
+                     {"[bakery]", "bread", "[dairy]", "cheese", "milk", "[drinks]", "Tea", "tea"}));
         // Only lower-case products are ever matched.
-        QCOMPARE(status(model, 5), "unchecked");
+        QCOMPARE(
+            QStringList({status(model, 1), status(model, 4), status(model, 6), status(model, 7)}),
+            QStringList({"unchecked", "unknown", "unchecked", "unknown"}));
 
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        for (int row : {-1, 0, 4, 99})
+            model.toggleItem(row);
+        QCOMPARE(changed.count(), 0);
+        for (int row : {6, 1, 3})
+            model.toggleItem(row);
+        QCOMPARE(changed.count(), 3);
+        reset.clear();
+        QStringList names;
+        for (const Item &item : model.checkedItems()) {
+            names.append(item.value("name"));
+            QCOMPARE(item.value("status"), "unchecked");
+        }
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(names, QStringList({"bread", "cheese", "Tea"}));
+        for (int row = 0; row < model.rowCount(); ++row)
+            QVERIFY(status(model, row) == "unchecked" || status(model, row) == "");
+
+        // In product order the category does not matter.
         model.sortByProduct();
         model.updateModel();
         model.hideItems({listItem("bread", "elsewhere")});
+        QCOMPARE(rows(model).at(1), "bread");
         QCOMPARE(status(model, 1), "unknown");
     }
 
@@ -279,22 +255,20 @@ private slots:
         model.hideItems({listItem("cream", "dairy")});
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
 
-        const auto dialog = answerInputDialog("Fruit");
+        answerInputDialog("Fruit");
         QVERIFY(model.addNewItem(-1, "Apples"));
-        QCOMPARE(dialog->title, "Category");
-        QCOMPARE(dialog->text, "Enter category name");
         QCOMPARE(rows(model), QStringList({"[dairy]", "milk", "[fruit]", "apples"}));
         QCOMPARE(inserted.count(), 2);
         answerInputDialog("fruit");
         QVERIFY(!model.addNewItem(-1, "apples"));
-        answerInputDialog("", false);
-        QVERIFY(!model.addNewItem(-1, "pears"));
 
+        // The list holds cream: it is added greyed out.
         QVERIFY(model.addNewItem(1, "Cream"));
         QCOMPARE(rows(model), QStringList({"[dairy]", "cream", "milk", "[fruit]", "apples"}));
         QCOMPARE(status(model, 1), "unknown");
         QCOMPARE(inserted.count(), 3);
 
+        // In product order a name already shown adds the record but no row.
         model.sortByProduct();
         model.updateModel();
         answerInputDialog("drinks");
@@ -302,8 +276,7 @@ private slots:
         QCOMPARE(rows(model), QStringList({"apples", "cream", "milk"}));
         QCOMPARE(inserted.count(), 3);
         model.updateModel();
-        QCOMPARE(model.data(model.index(2), kpCategoriesDataModel::ItemCategoryNameRole).toString(),
-                 "drinks");
+        QCOMPARE(category(model, 2), "drinks");
     }
 
     void renamingProducts()
@@ -312,27 +285,20 @@ private slots:
         QAbstractItemModelTester tester(&model);
         open(model, {{"bread", "bakery"}, {"buns", "bakery"}, {"buns", "other"}});
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        const auto dialog = answerInputDialog(" Rye   Bread ");
+        answerInputDialog(" Rye   Bread ");
         model.renameItem(1);
-        QCOMPARE(dialog->title, "Item name");
-        QCOMPARE(dialog->text, "Enter new item name");
-        QCOMPARE(model.data(model.index(1)).toString(), "rye bread");
+        QCOMPARE(model.index(1).data().toString(), "rye bread");
         QCOMPARE(changed.count(), 1);
 
-        for (const QString &answer : {QString("BUNS"), QString()}) {
-            const bool duplicate = !answer.isEmpty();
-            const auto message = duplicate ? answerMessageBox(QMessageBox::Ok) : nullptr;
-            answerInputDialog(answer, duplicate);
-            model.renameItem(1);
-            if (message) {
-                QTRY_VERIFY(message->seen);
-                QCOMPARE(message->title, "Warning");
-                QCOMPARE(message->text, "Item with the same name already exists");
-            }
-        }
-        QCOMPARE(model.data(model.index(1)).toString(), "rye bread");
-        QCOMPARE(changed.count(), 1);
+        // A name another product of the category has is refused with a message.
+        const auto message = answerMessageBox(QMessageBox::Ok);
+        answerInputDialog("BUNS");
+        model.renameItem(1);
+        QTRY_VERIFY(message->seen);
+        answerInputDialog("", false);
+        model.renameItem(1);
         model.renameItem(0);
+        QCOMPARE(model.index(1).data().toString(), "rye bread");
         QCOMPARE(changed.count(), 1);
     }
 
@@ -345,22 +311,18 @@ private slots:
         answerInputDialog("Milk  Products");
         model.renameCategory(0);
         QTRY_VERIFY(cancelled->seen);
-        QCOMPARE(cancelled->text,
-                 "Category with the same name already exists. Do you want to continue?");
-        QCOMPARE(cancelled->buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(rows(model).size(), 4);
 
-        const auto merged = answerMessageBox(QMessageBox::Ok);
-        const auto dialog = answerInputDialog("Milk  Products");
+        answerMessageBox(QMessageBox::Ok);
+        answerInputDialog("Milk  Products");
         model.renameCategory(0);
-        QCOMPARE(dialog->title, "Category name");
         QCOMPARE(rows(model), QStringList({"[milk products]", "kefir", "milk"}));
 
+        // Product order has no category rows to rename.
         model.sortByProduct();
         model.updateModel();
         model.renameCategory(0);
-        QCOMPARE(model.data(model.index(0), kpCategoriesDataModel::ItemCategoryNameRole).toString(),
-                 "milk products");
+        QCOMPARE(category(model, 0), "milk products");
     }
 
     void deletingProducts()
@@ -369,10 +331,8 @@ private slots:
         QAbstractItemModelTester tester(&model);
         open(model, {{"milk", "dairy"}, {"cheese", "dairy"}, {"tea", "drinks"}});
         QVERIFY(!model.deleteItem(0));
-        const auto cancelled = answerMessageBox(QMessageBox::Cancel);
+        answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteItem(4));
-        QCOMPARE(cancelled->title, "Delete item");
-        QCOMPARE(cancelled->text, "Are you sure you want to delete item  tea?");
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteItem(4));
         QCOMPARE(rows(model), QStringList({"[dairy]", "cheese", "milk"}));
@@ -384,7 +344,10 @@ private slots:
         model.addItem(listItem("Tea", "drinks"));
         QCOMPARE(rows(model), QStringList({"[dairy]", "milk"}));
         QVERIFY(model.saveModel());
-        QCOMPARE(elements(model.userCopyPath()).size(), 2);
+        const QByteArray saved = uncompressFile(model.userCopyPath());
+        QVERIFY(saved.contains("\"milk\""));
+        QVERIFY(!saved.contains("\"tea\""));
+        QVERIFY(!saved.contains("\"cheese\""));
     }
 
     void learningFromTheList()
@@ -397,29 +360,18 @@ private slots:
         model.addItem(listItem("tea", "drinks"));
         QCOMPARE(reset.count(), 0);
 
+        // Amount, unit and price are learnt; the note is the list's own.
         Item edited = listItem("tea", "drinks");
         edited.insert({{"count", "2"}, {"count_unit", "kg"}, {"price", "3.50"}, {"note", "green"}});
         model.updateItem(edited);
         QCOMPARE(reset.count(), 1);
         const QModelIndex tea = model.index(1);
-        QCOMPARE(model.data(tea, kpCategoriesDataModel::ItemCountRole).toString(), "2");
-        QCOMPARE(model.data(tea, kpCategoriesDataModel::ItemCountUnitRole).toString(), "kg");
-        QCOMPARE(model.data(tea, kpCategoriesDataModel::ItemPriceRole).toString(), "3.50");
-        QCOMPARE(model.data(tea, kpCategoriesDataModel::ItemNoteRole).toString(), "");
+        QCOMPARE(tea.data(kpCategoriesDataModel::ItemCountRole).toString(), "2");
+        QCOMPARE(tea.data(kpCategoriesDataModel::ItemCountUnitRole).toString(), "kg");
+        QCOMPARE(tea.data(kpCategoriesDataModel::ItemPriceRole).toString(), "3.50");
+        QCOMPARE(tea.data(kpCategoriesDataModel::ItemNoteRole).toString(), "");
         model.updateItem(listItem("Tea", "drinks"));
         QCOMPARE(reset.count(), 1);
-    }
-
-    void eachLanguageHasItsOwnFile()
-    {
-        kpCategoriesDataModel model;
-        QVERIFY(model.userCopyPath().endsWith("data/categories_en.db"));
-        useLanguage("ru");
-        model.translateUi();
-        QVERIFY(model.userCopyPath().endsWith("data/categories_ru.db"));
-        useLanguage("en");
-        model.translateUi();
-        QVERIFY(model.userCopyPath().endsWith("data/categories_en.db"));
     }
 
     void defaultCataloguesAreUsable_data()
@@ -429,11 +381,14 @@ private slots:
         QTest::newRow("russian") << "ru";
     }
 
+    // Each language has a catalogue of its own. Products and categories are matched in lower
+    // case: the catalogues must hold them so.
     void defaultCataloguesAreUsable()
     {
         QFETCH(QString, language);
         useLanguage(language);
         kpCategoriesDataModel model;
+        QVERIFY(model.userCopyPath().endsWith("data/categories_" + language + ".db"));
         const QString built = QDir(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES"))
                                   .absoluteFilePath("categories_" + language + ".db");
         QDir().mkpath(QFileInfo(model.userCopyPath()).path());
@@ -444,13 +399,10 @@ private slots:
         QVERIFY2(model.rowCount() >= 120, qPrintable(QString::number(model.rowCount())));
         QSet<QString> categories;
         for (int row = 0; row < model.rowCount(); ++row) {
-            const QString name = model.data(model.index(row)).toString();
-            const QString category
-                = model.data(model.index(row), kpCategoriesDataModel::ItemCategoryNameRole)
-                      .toString();
+            const QString name = model.index(row).data().toString();
             QCOMPARE(name, name.toLower());
-            QCOMPARE(category, category.toLower());
-            categories.insert(category);
+            QCOMPARE(category(model, row), category(model, row).toLower());
+            categories.insert(category(model, row));
         }
         QVERIFY(categories.size() >= 10);
         useLanguage("en");

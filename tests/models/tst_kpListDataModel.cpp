@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace kpTestSupport;
@@ -38,46 +37,23 @@ QByteArray listXml(const QList<TestItem> &pItems, const QString &pExtraRootAttri
     return (xml + QStringLiteral("</tovimar_list>")).toUtf8();
 }
 
-QStringList column(const kpListDataModel &pModel, int pRole)
-{
-    QStringList values;
-    for (int row = 0; row < pModel.rowCount(); ++row)
-        values.append(pModel.data(pModel.index(row), pRole).toString());
-    return values;
-}
-
-// Rows as "category" for headers and the item name for items.
+// Rows as "[category]" for headers and the item name for items.
 QStringList rows(const kpListDataModel &pModel)
 {
     QStringList shown;
     for (int row = 0; row < pModel.rowCount(); ++row) {
         const QModelIndex index = pModel.index(row);
-        const bool isHeader
-            = pModel.data(index, kpListDataModel::ItemTypeRole).toString() == "category";
-        shown.append(
-            isHeader
-                ? "[" + pModel.data(index, kpListDataModel::ItemCategoryNameRole).toString() + "]"
-                : pModel.data(index, kpListDataModel::ItemNameRole).toString());
+        if (index.data(kpListDataModel::ItemTypeRole).toString() == "category")
+            shown.append("[" + index.data(kpListDataModel::ItemCategoryNameRole).toString() + "]");
+        else
+            shown.append(index.data(kpListDataModel::ItemNameRole).toString());
     }
     return shown;
 }
 
-QList<QHash<QString, QString>> fileItems(const QString &pPath, QHash<QString, QString> *pRoot)
+QString listPath()
 {
-    QList<QHash<QString, QString>> items;
-    QXmlStreamReader reader(uncompressFile(pPath));
-    while (reader.readNextStartElement() || !reader.atEnd()) {
-        if (!reader.isStartElement())
-            continue;
-        QHash<QString, QString> attributes;
-        for (const auto &attribute : reader.attributes())
-            attributes.insert(attribute.name().toString(), attribute.value().toString());
-        if (reader.name() == QLatin1String("tovimar_list"))
-            *pRoot = attributes;
-        else
-            items.append(attributes);
-    }
-    return items;
+    return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl");
 }
 
 } // namespace
@@ -88,10 +64,7 @@ class tst_kpListDataModel : public QObject
 {
     Q_OBJECT
 
-private:
-    QString listPath() const { return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl"); }
-
-    // A model showing the given items, under a model tester.
+    // The model shows the given items in the given order and display.
     void open(kpListDataModel &pModel, const QList<TestItem> &pItems, bool pByProduct = false,
               bool pCart = false)
     {
@@ -105,119 +78,84 @@ private:
 private slots:
     void init() { clearDataLocation(); }
 
-    void roundTripKeepsRecordsAndDropsDeletedOnes()
+    void savedFileHoldsKeptRecordsInAFixedForm()
     {
-        QHash<QString, QString> root;
         {
             kpListDataModel model;
-            QAbstractItemModelTester tester(&model);
-            open(model,
-                 {{"milk", "dairy", "unchecked", "1.25", "2"},
-                  {"bread", "bakery", "checked", "2", "1"},
-                  {"gone", "bakery", "deleted"}});
+            writeCompressed(listPath(),
+                            listXml({{"milk", "dairy", "unchecked", "1.25", "2"},
+                                     {"bread", "bakery", "checked", "2", "1"},
+                                     {"gone", "bakery", "deleted"}},
+                                    "colour=\"blue\" filename=\"/elsewhere.kpl\""));
+            QVERIFY(model.loadModel(listPath()));
+            QCOMPARE(model.listHeader().value("colour"), "blue");
+            QCOMPARE(model.listHeader().value("filename"), listPath());
             QVERIFY(model.saveModel());
         }
-        // Also written on destruction: the same content again.
-        const QList<QHash<QString, QString>> items = fileItems(listPath(), &root);
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items.at(0).value("name"), "milk");
-        QCOMPARE(items.at(0).value("price"), "1.25");
-        QCOMPARE(items.at(1).value("status"), "checked");
-        QCOMPARE(root.value("version"), "1.0.0");
-        QCOMPARE(root.value("name"), "week");
-        QCOMPARE(root.value("items_list"), "1");
-        QCOMPARE(root.value("price_list"), "2.50");
-        QVERIFY(!root.contains("filename"));
-        QCOMPARE(readFile(listPath()), qCompress(uncompressFile(listPath()), 9));
-    }
-
-    void equalListsGiveEqualFiles()
-    {
-        kpListDataModel model;
-        open(model, {{"milk", "dairy"}, {"tea", "drinks"}});
-        QVERIFY(model.saveModel());
+        // Also written on destruction. Unknown root attributes, the path and deleted records
+        // stay out; totals go into the header.
+        QCOMPARE(uncompressFile(listPath()),
+                 "\n<tovimar_list version=\"1.0.0\" name=\"week\" items_list=\"1\" "
+                 "price_list=\"2.50\">\n"
+                 "    <item name=\"milk\" category=\"dairy\" price=\"1.25\" count=\"2\" "
+                 "count_unit=\"\" note=\"\" status=\"unchecked\"/>\n"
+                 "    <item name=\"bread\" category=\"bakery\" price=\"2\" count=\"1\" "
+                 "count_unit=\"\" note=\"\" status=\"checked\"/>\n"
+                 "</tovimar_list>");
         const QByteArray first = readFile(listPath());
-        QVERIFY(model.loadModel(listPath()));
-        QVERIFY(model.saveModel());
+        QCOMPARE(first, qCompress(uncompressFile(listPath()), 9));
+        kpListDataModel again;
+        QVERIFY(again.loadModel(listPath()));
+        QVERIFY(again.saveModel());
         QCOMPARE(readFile(listPath()), first);
-        QVERIFY(uncompressFile(listPath()).trimmed().startsWith("<tovimar_list version=\"1.0.0\""));
-    }
-
-    void unknownRootAttributeIsReadButNotWritten()
-    {
-        kpListDataModel model;
-        writeCompressed(
-            listPath(),
-            listXml({{"milk", "dairy"}}, "colour=\"blue\" filename=\"/elsewhere.kpl\""));
-        QVERIFY(model.loadModel(listPath()));
-        QCOMPARE(model.listHeader().value("colour"), "blue");
-        QCOMPARE(model.listHeader().value("filename"), listPath());
-        QVERIFY(model.saveModel());
-        QHash<QString, QString> root;
-        fileItems(listPath(), &root);
-        QVERIFY(!root.contains("colour"));
     }
 
     void listWithNothingToBuyHasNoFile()
     {
         kpListDataModel model;
         open(model, {{"milk", "dairy", "checked"}});
-        QVERIFY(QFile::exists(listPath()));
         QVERIFY(model.saveModel());
         QVERIFY(!QFile::exists(listPath()));
         QVERIFY(model.saveModel());
         QVERIFY(!model.loadModel(listPath()));
     }
 
-    void rejectedFiles_data()
+    void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("plain xml") << listXml({{"milk", "dairy"}});
-        QTest::newRow("truncated") << qCompress(listXml({{"milk", "dairy"}}), 9).left(20);
-        QByteArray absurd = qCompress(listXml({{"milk", "dairy"}}), 9);
-        absurd[0] = char(0x7f);
-        QTest::newRow("absurd claimed size") << absurd;
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("plain xml") << listXml({{"milk", "dairy"}}) << QStringList();
+        QByteArray broken = listXml({{"a", "c"}, {"b", "c"}, {"d", "c"}});
+        broken.insert(broken.lastIndexOf("<item"), "<item name=\"x\" <<");
+        QTest::newRow("broken xml keeps what was read")
+            << qCompress(broken) << QStringList({"[c]", "a", "b"});
     }
 
-    void rejectedFiles()
+    // A file that does not uncompress is refused, empties the views and stays as it was.
+    void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         open(model, {{"tea", "drinks"}});
+        // A file that cannot be opened leaves the open list as it was.
+        QVERIFY(!model.loadModel(listPath() + ".missing"));
+        QCOMPARE(model.rowCount(), 2);
         writeFile(listPath(), bytes);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        QVERIFY(!model.loadModel(listPath()));
-        // Views are told that the shown rows went with the old list.
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(model.listName(), QString());
-        QVERIFY(!model.saveModel());
-        QCOMPARE(readFile(listPath()), bytes);
-    }
-
-    void unreadableFileLeavesListAsItWas()
-    {
-        kpListDataModel model;
-        open(model, {{"tea", "drinks"}});
-        QVERIFY(!model.loadModel(QString()));
-        QVERIFY(!model.loadModel(listPath() + ".missing"));
-        QCOMPARE(model.listName(), "week");
-        QCOMPARE(model.rowCount(), 2);
-    }
-
-    void brokenXmlKeepsWhatWasRead()
-    {
-        QByteArray xml = listXml({{"a", "c"}, {"b", "c"}, {"d", "c"}});
-        xml.insert(xml.lastIndexOf("<item"), "<item name=\"x\" <<");
-        writeCompressed(listPath(), xml);
-        kpListDataModel model;
         QSignalSpy nameChanged(&model, &kpListDataModel::listNameChanged);
-        QVERIFY(model.loadModel(listPath()));
-        QCOMPARE(nameChanged.count(), 1);
+        const bool loads = !expected.isEmpty();
+        QCOMPARE(model.loadModel(listPath()), loads);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(nameChanged.count(), loads ? 1 : 0);
         model.updateModel();
-        QCOMPARE(rows(model), QStringList({"[c]", "a", "b"}));
+        QCOMPARE(rows(model), expected);
+        if (!loads) {
+            QVERIFY(!model.saveModel());
+            QCOMPARE(readFile(listPath()), bytes);
+        }
     }
 
     void failedWriteIsReportedAndReplacesNothing()
@@ -230,191 +168,146 @@ private slots:
         QVERIFY(!model.saveModel());
         QCOMPARE(readFile(listPath() + "/kept"), "kept");
         QCOMPARE(QDir(listsDirectory()).entryList(QDir::Files), QStringList());
-
         // Nothing left to buy, but the old file cannot be removed: no success is reported.
         model.toggleItem(1);
         QVERIFY(!model.saveModel());
         QDir(listPath()).removeRecursively();
     }
 
-    void newListAsksForSimplifiedName()
+    void newList_data()
     {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks simplified") << "  weekly \t  shop  " << true << "weekly shop";
+        QTest::newRow("cancelled") << "name" << false << "week";
+        QTest::newRow("only blanks") << "   " << true << "week";
+    }
+
+    // A new list has nothing to buy yet: the old file is gone at once.
+    void newList()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, accept);
+        QFETCH(QString, name);
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         open(model, {{"tea", "drinks"}});
         QSignalSpy nameChanged(&model, &kpListDataModel::listNameChanged);
-        const auto dialog = answerInputDialog("  weekly \t  shop  ");
-        QVERIFY(model.newModel(listPath()));
-        QVERIFY(dialog->seen);
-        QCOMPARE(dialog->title, "List name");
-        QCOMPARE(dialog->text, "Enter list name");
-        QCOMPARE(model.listName(), "weekly shop");
-        QCOMPARE(nameChanged.count(), 1);
-        QCOMPARE(model.rowCount(), 0);
-        // Nothing to buy yet: the old file is gone at once.
-        QVERIFY(!QFile::exists(listPath()));
-        QCOMPARE(model.listHeader().value("items_list"), "0");
-    }
-
-    void newListCancelledOrBlankChangesNothing_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("cancelled") << "name" << false;
-        QTest::newRow("only blanks") << "   " << true;
-    }
-
-    void newListCancelledOrBlankChangesNothing()
-    {
-        QFETCH(QString, answer);
-        QFETCH(bool, accept);
-        kpListDataModel model;
-        open(model, {{"tea", "drinks"}});
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         answerInputDialog(answer, accept);
-        QVERIFY(!model.newModel(listPath()));
-        QCOMPARE(model.listName(), "week");
-        QCOMPARE(model.rowCount(), 2);
-        QVERIFY(QFile::exists(listPath()));
+        const bool created = model.newModel(listPath());
+        QCOMPARE(created, name != "week");
+        QCOMPARE(model.listName(), name);
+        QCOMPARE(nameChanged.count(), created ? 1 : 0);
+        QCOMPARE(reset.count(), created ? 1 : 0);
+        QCOMPARE(model.rowCount(), created ? 0 : 2);
+        QCOMPARE(QFile::exists(listPath()), !created);
     }
 
     void rowOrders_data()
     {
+        QTest::addColumn<QList<TestItem>>("items");
         QTest::addColumn<bool>("byProduct");
         QTest::addColumn<bool>("cart");
         QTest::addColumn<QStringList>("expected");
+        const QList<TestItem> shop
+            = {{"apples", "fruit"}, {"Bread", "bakery"}, {"kale", "veg", "checked"},
+               {"pears", "fruit"},  {"Zucchini", "veg"}, {"gone", "veg", "deleted"}};
         QTest::newRow("category order groups under headers")
-            << false << false
+            << shop << false << false
             << QStringList(
                    {"[bakery]", "Bread", "[fruit]", "apples", "pears", "[veg]", "Zucchini"});
         QTest::newRow("product order is code-unit order")
-            << true << false << QStringList({"Bread", "Zucchini", "apples", "pears"});
+            << shop << true << false << QStringList({"Bread", "Zucchini", "apples", "pears"});
         QTest::newRow("cart shows checked items with their own headers")
-            << false << true << QStringList({"[veg]", "kale"});
+            << shop << false << true << QStringList({"[veg]", "kale"});
+        // A header key is the category and ":"; a blank sorts before it, and a ":" inside a
+        // category cuts its header's text.
+        QTest::newRow("unusual categories") << QList<TestItem>(
+            {{"salt", ""}, {"rice", "dry:goods"}, {"cheese", "milk products"}, {"kefir", "milk"}})
+                                            << false << false
+                                            << QStringList({"[]", "salt", "[dry]", "rice",
+                                                            "[milk products]", "cheese", "[milk]",
+                                                            "kefir"});
     }
 
     void rowOrders()
     {
+        QFETCH(QList<TestItem>, items);
         QFETCH(bool, byProduct);
         QFETCH(bool, cart);
         QFETCH(QStringList, expected);
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
-        open(model,
-             {{"apples", "fruit"},
-              {"Bread", "bakery"},
-              {"kale", "veg", "checked"},
-              {"pears", "fruit"},
-              {"Zucchini", "veg"},
-              {"gone", "veg", "deleted"}},
-             byProduct, cart);
+        open(model, items, byProduct, cart);
         QCOMPARE(rows(model), expected);
     }
 
-    void sameNameTwiceGivesTwoRowsLaterFirst()
-    {
-        kpListDataModel model;
-        open(model, {{"milk", "dairy", "unchecked", "1"}, {"milk", "dairy", "unchecked", "2"}});
-        QCOMPARE(rows(model), QStringList({"[dairy]", "milk", "milk"}));
-        QCOMPARE(column(model, kpListDataModel::ItemPriceRole), QStringList({"", "2", "1"}));
-    }
-
-    void unusualCategoriesAndRoles()
+    void rolesOfHeaderAndItemRows()
     {
         kpListDataModel model;
         open(model,
-             {{"salt", ""}, {"rice", "dry:goods"}, {"cheese", "milk products"}, {"kefir", "milk"}});
-        QCOMPARE(rows(model),
-                 QStringList({"[]", "salt", "[dry]", "rice", "[milk products]", "cheese", "[milk]",
-                              "kefir"}));
-        const QModelIndex header = model.index(2);
-        QCOMPARE(model.data(header, Qt::DisplayRole).toString(), "");
-        QCOMPARE(model.data(header, kpListDataModel::ItemNameRole).toString(), "");
-        QCOMPARE(model.data(header, kpListDataModel::ListNameRole).toString(), "week");
-        QCOMPARE(model.itemHeight(2), 50);
-        QCOMPARE(model.itemHeight(3), 70);
-        QCOMPARE(model.itemHeight(99), 70);
-        const QModelIndex rice = model.index(3);
-        QCOMPARE(model.data(rice, Qt::DisplayRole).toString(), "rice");
-        QCOMPARE(model.data(rice, kpListDataModel::ItemCategoryNameRole).toString(), "dry:goods");
-        QCOMPARE(model.data(rice, kpListDataModel::ItemStatusRole).toString(), "unchecked");
-        QCOMPARE(model.data(rice, kpListDataModel::ListFilenameRole).toString(), listPath());
-        QCOMPARE(model.data(rice, Qt::UserRole + 99).toString(), "");
+             {{"rice", "dry:goods"},
+              {"milk", "dairy", "unchecked", "1"},
+              {"milk", "dairy", "unchecked", "2"}});
+        // The same name twice gives two rows, the later record first.
+        QCOMPARE(rows(model), QStringList({"[dairy]", "milk", "milk", "[dry]", "rice"}));
+        QCOMPARE(model.index(1).data(kpListDataModel::ItemPriceRole).toString(), "2");
+        QCOMPARE(model.index(2).data(kpListDataModel::ItemPriceRole).toString(), "1");
+        const QModelIndex header = model.index(0);
+        const QModelIndex rice = model.index(4);
+        QCOMPARE(header.data(Qt::DisplayRole).toString(), "");
+        QCOMPARE(header.data(kpListDataModel::ListNameRole).toString(), "week");
+        QCOMPARE(rice.data(kpListDataModel::ItemCategoryNameRole).toString(), "dry:goods");
+        QCOMPARE(rice.data(Qt::UserRole + 99), QVariant(QString()));
+        // Views expect fonts, colours and sizes there, not text.
+        QVERIFY(!rice.data(Qt::FontRole).isValid());
         QCOMPARE(model.data(model.index(99), kpListDataModel::ItemNameRole), QVariant(QString()));
         QCOMPARE(model.roleNames().value(33), "item_name");
-        QCOMPARE(model.roleNames().value(44), "list_filename");
+        QCOMPARE(model.itemHeight(0), 50);
+        QCOMPARE(model.itemHeight(1), 70);
         QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), "Column 3");
-        QCOMPARE(model.headerData(4, Qt::Vertical).toString(), "Row 4");
-        QVERIFY(!model.headerData(4, Qt::Vertical, Qt::EditRole).isValid());
     }
 
+    // Names and the categories of typed items are stored lower case; a checked record of the
+    // same name and category is put back on the list instead of a second one.
     void addingTypedItems()
     {
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
-        open(model, {{"milk", "dairy", "checked", "3", "1"}, {"tea", "Drinks"}});
+        open(model,
+             {{"milk", "dairy", "checked", "3", "1"},
+              {"bread", "bakery", "checked"},
+              {"kefir", "dairy"},
+              {"tea", "Drinks"}});
         QSignalSpy added(&model, &kpListDataModel::itemAdded);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-
-        QVERIFY(!model.addItem(1, "TEA"));
-        QCOMPARE(added.count(), 0);
-
-        // The checked milk is of another category, so a new record is appended.
-        QVERIFY(model.addItem(0, "Milk"));
-        QCOMPARE(model.items(true).size(), 2);
+        // Already on the list, whatever the category.
+        QVERIFY(!model.addItem(2, "TEA"));
+        QVERIFY(model.addItem(3, "milk"));
+        QVERIFY(model.addItem(0, "Bread"));
+        QCOMPARE(rows(model),
+                 QStringList({"[Drinks]", "tea", "[dairy]", "kefir", "milk", "[drinks]", "bread"}));
+        QCOMPARE(model.items(true).size(), 4);
         QCOMPARE(model.items(false).size(), 1);
-        QCOMPARE(added.count(), 1);
-        const Item milk = added.takeFirst().at(0).value<Item>();
-        QCOMPARE(milk.value("name"), "milk");
-        QCOMPARE(milk.value("category"), "drinks");
-        QCOMPARE(milk.value("price"), "");
-        // The current row's category is lower-cased, so drinks gets its own header.
-        QCOMPARE(rows(model), QStringList({"[Drinks]", "tea", "[drinks]", "milk"}));
-        QCOMPARE(inserted.count(), 2);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 2);
-        QCOMPARE(inserted.at(1).at(1).toInt(), 3);
-    }
+        QCOMPARE(added.count(), 2);
+        QCOMPARE(added.at(0).at(0).value<Item>().value("price"), "");
+        QCOMPARE(added.at(1).at(0).value<Item>().value("name"), "bread");
+        QCOMPARE(added.at(1).at(0).value<Item>().value("category"), "drinks");
+        QCOMPARE(inserted.count(), 3);
+        QCOMPARE(inserted.at(1).at(1).toInt(), 5);
+        QCOMPARE(inserted.at(2).at(1).toInt(), 6);
 
-    void addingReplacesCheckedRecordOfSameCategory()
-    {
-        kpListDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model, {{"milk", "dairy", "checked", "3", "1"}, {"kefir", "dairy"}});
-        QVERIFY(model.addItem(1, "milk"));
-        const QList<Item> onList = model.items(true);
-        QCOMPARE(onList.size(), 2);
-        QCOMPARE(onList.at(0).value("name"), "milk");
-        QCOMPARE(onList.at(0).value("price"), "");
-        QCOMPARE(rows(model), QStringList({"[dairy]", "kefir", "milk"}));
-    }
-
-    void addingWithoutCurrentRowAsksForCategory()
-    {
-        kpListDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model, {});
-        const auto cancelled = answerInputDialog("fruit", false);
+        // Without a current row the category is asked for; a row gone since has none.
+        answerInputDialog("fruit", false);
         QVERIFY(!model.addItem(-1, "apples"));
-        QCOMPARE(cancelled->title, "Category");
-        QCOMPARE(cancelled->text, "Enter category name");
-        answerInputDialog("", true);
-        QVERIFY(!model.addItem(-1, "apples"));
-        QCOMPARE(model.rowCount(), 0);
-
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        answerInputDialog(" Fruit", true);
-        QVERIFY(model.addItem(-1, "Apples"));
-        QCOMPARE(rows(model), QStringList({"[ fruit]", "apples"}));
-        QCOMPARE(inserted.count(), 2);
+        answerInputDialog("Fruit", true);
+        QVERIFY(model.addItem(-1, "apples"));
         QVERIFY(model.addItem(99, "salt"));
-        QCOMPARE(rows(model), QStringList({"[ fruit]", "apples", "[]", "salt"}));
-    }
-
-    void alreadyOnListIgnoresCategory()
-    {
-        kpListDataModel model;
-        open(model, {{"milk", "dairy"}, {"tea", "drinks"}});
-        QVERIFY(!model.addItem(2, "milk"));
-        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(rows(model),
+                 QStringList({"[]", "salt", "[Drinks]", "tea", "[dairy]", "kefir", "milk",
+                              "[drinks]", "bread", "[fruit]", "apples"}));
     }
 
     void updatingAnItem()
@@ -432,49 +325,34 @@ private slots:
         const Item milk = updated.at(0).at(0).value<Item>();
         QCOMPARE(milk.value("price"), "1.5");
         QCOMPARE(milk.value("note"), "fresh");
-        QCOMPARE(model.data(model.index(1), kpListDataModel::ItemCountUnitRole).toString(), "l");
+        QCOMPARE(model.index(1).data(kpListDataModel::ItemCountUnitRole).toString(), "l");
     }
 
-    void deletingOneItem()
+    void deleting()
     {
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
-        open(model, {{"milk", "dairy"}, {"tea", "drinks"}});
+        open(model, {{"milk", "dairy"}, {"tea", "drinks"}, {"cola", "drinks", "checked"}});
         QVERIFY(!model.deleteItem(0));
-
         const auto cancelled = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteItem(1));
-        QCOMPARE(cancelled->title, "Delete item");
         QCOMPARE(cancelled->text, "Are you sure you want to delete item milk?");
-        QCOMPARE(cancelled->buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(model.rowCount(), 4);
-
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteItem(1));
         QCOMPARE(rows(model), QStringList({"[drinks]", "tea"}));
         model.updateCountPrice();
         QCOMPARE(model.listItemsAmount(), "1");
-        QCOMPARE(model.cartItemsAmount(), "");
-    }
 
-    void deletingAll()
-    {
-        kpListDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model, {{"milk", "dairy"}, {"tea", "drinks", "checked"}});
-        const auto cancelled = answerMessageBox(QMessageBox::Cancel);
+        answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteAll());
-        QCOMPARE(cancelled->title, "Delete all");
-        QCOMPARE(cancelled->text, "Are you sure you want to delete all items?");
-        QCOMPARE(model.rowCount(), 2);
-
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteAll());
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.rowCount(), 0);
         QVERIFY(model.items(false).isEmpty());
-
+        // No rows left: no removal is announced.
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteAll());
         QCOMPARE(removed.count(), 1);
@@ -494,44 +372,29 @@ private slots:
         connect(&model, &kpListDataModel::checkoutRequested, this, record("requested "));
         connect(&model, &kpListDataModel::checkoutAmountChanged, this, record("amount "));
         connect(&model, &kpListDataModel::checkoutPriceChanged, this, record("price "));
-        QSignalSpy requested(&model, &kpListDataModel::checkoutRequested);
-        model.toggleItem(0);
-        QCOMPARE(model.rowCount(), 4);
         // The only item of its category takes its header with it.
         model.toggleItem(1);
         QCOMPARE(rows(model), QStringList({"[drinks]", "tea"}));
-        QCOMPARE(requested.count(), 0);
+        QVERIFY(order.isEmpty());
         QVERIFY(!model.needsCheckout());
         model.toggleItem(1);
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(requested.count(), 1);
         QCOMPARE(order, QStringList({"requested 2", "amount 2", "price 2"}));
-        QCOMPARE(model.checkoutAmount(), "2");
         QCOMPARE(model.checkoutPrice(), "2.50+");
         QVERIFY(model.needsCheckout());
 
+        // Emptying the cart asks for no checkout.
         model.displayCart();
         model.updateModel();
         QCOMPARE(rows(model), QStringList({"[dairy]", "milk", "[drinks]", "tea"}));
         model.toggleItem(1);
         model.toggleItem(1);
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(requested.count(), 1);
+        QCOMPARE(order.size(), 3);
         QVERIFY(!model.needsCheckout());
 
         QVERIFY(model.checkout());
-        QVERIFY(model.items(true).isEmpty());
-        QVERIFY(model.saveModel());
-        QVERIFY(!QFile::exists(listPath()));
-    }
-
-    void tickingLeavesHeaderOfEmptyCategory()
-    {
-        kpListDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model, {{"salt", ""}, {"tea", "drinks"}});
-        model.toggleItem(1);
-        QCOMPARE(rows(model), QStringList({"[]", "[drinks]", "tea"}));
+        QVERIFY(model.items(false).isEmpty());
     }
 
     void totals_data()
@@ -575,10 +438,10 @@ private slots:
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         model.addItems({});
         QCOMPARE(reset.count(), 0);
-        Item tea{{"name", "Tea"}, {"category", "Drinks"}, {"status", "unchecked"}};
-        Item bread{{"name", "Bread"}, {"category", "bakery"}, {"status", "unchecked"}};
-        Item milk{{"name", "MILK"}, {"category", "dairy"}, {"status", "unchecked"}};
-        model.addItems({tea, bread, milk});
+        const QString unchecked = kpItemRecord::Unchecked;
+        model.addItems({{{"name", "Tea"}, {"category", "Drinks"}, {"status", unchecked}},
+                        {{"name", "Bread"}, {"category", "bakery"}, {"status", unchecked}},
+                        {{"name", "MILK"}, {"category", "dairy"}, {"status", unchecked}}});
         QCOMPARE(reset.count(), 1);
         // Tea is stored with a capital, so the lower-cased lookup misses it.
         QCOMPARE(rows(model),

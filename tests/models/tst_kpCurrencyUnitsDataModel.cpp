@@ -8,39 +8,24 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-
-QStringList codes(const kpCurrencyUnitsDataModel &pModel)
-{
-    QStringList shown;
-    for (int row = 0; row < pModel.rowCount(); ++row)
-        shown.append(pModel.data(pModel.index(row), kpCurrencyUnitsDataModel::CodeRole).toString());
-    return shown;
-}
-
-} // namespace
-
 class tst_kpCurrencyUnitsDataModel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fourteenUnitsWithTheirCodes()
+    void currentUnitIsTheSameOnEveryRow()
     {
         kpCurrencyUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(codes(model),
-                 QStringList({"\u20AC", "\u00A3", "kr", "Ft", "Kc", "$", "rub", "hrn", "tg", "som",
-                              "Ls", "\uFFE5", "\u20A9", "\u00A5"}));
+        QCOMPARE(model.rowCount(), 14);
         QCOMPARE(model.currentCurrencySymbol(), "€");
         QCOMPARE(model.currentCurrencyName(), "euro");
-        QCOMPARE(model.data(model.index(4)).toString(), "Czech crown");
-        QCOMPARE(model.data(model.index(9), kpCurrencyUnitsDataModel::CurrentNameRole).toString(),
-                 "euro");
-        QCOMPARE(model.data(model.index(9), kpCurrencyUnitsDataModel::CurrentSymbolRole).toString(),
-                 "€");
-        QCOMPARE(model.roleNames().size(), 2);
+        const QModelIndex row = model.index(9);
+        QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentSymbolRole).toString(), "€");
+        QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentNameRole).toString(), "euro");
         QCOMPARE(model.roleNames().value(34), "currency_code");
+        // Views expect fonts, colours and sizes there, not text.
+        QVERIFY(!row.data(Qt::FontRole).isValid());
     }
 
     void onlyRowsOfTheTableBecomeCurrent()
@@ -61,8 +46,8 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("english") << "en" << QStringList({"Kč", "Ft", "Ls", "rub", "euro"});
-        QTest::newRow("russian") << "ru" << QStringList({"Kč", "Ft", "Ls", "руб", "евро"});
+        QTest::newRow("english") << "en" << QStringList({"Kč", "rub", "euro"});
+        QTest::newRow("russian") << "ru" << QStringList({"Kč", "руб", "евро"});
     }
 
     void codesInLettersAreTranslated()
@@ -76,10 +61,10 @@ private slots:
         QSignalSpy changed(&model, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
         model.translateUi();
         QCOMPARE(changed.count(), 0);
-        const QStringList shown = codes(model);
-        QCOMPARE(QStringList({shown.at(4), shown.at(3), shown.at(10), model.currentCurrencySymbol(),
-                              model.data(model.index(0)).toString()}),
+        QCOMPARE(QStringList({model.index(4).data(kpCurrencyUnitsDataModel::CodeRole).toString(),
+                              model.currentCurrencySymbol(), model.index(0).data().toString()}),
                  expected);
+        kpTestSupport::useLanguage("en");
     }
 };
 

@@ -1,5 +1,4 @@
 #include "kpApplicationManager.h"
-#include "kpCompressedXmlFile.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -19,15 +18,13 @@ QString listPath()
     return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl");
 }
 
-void writeList(const QString &pName)
+void writeList()
 {
     writeCompressed(listPath(),
-                    QStringLiteral("<tovimar_list version=\"1.0.0\" name=\"%1\" items_list=\"1\">"
-                                   "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
-                                   "<item name=\"milk\" category=\"dairy\" status=\"checked\"/>"
-                                   "</tovimar_list>")
-                        .arg(pName)
-                        .toUtf8());
+                    "<tovimar_list version=\"1.0.0\" name=\"week\" items_list=\"1\">"
+                    "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
+                    "<item name=\"milk\" category=\"dairy\" status=\"checked\"/>"
+                    "</tovimar_list>");
 }
 
 QStringList rowsWithStatus(const QAbstractItemModel *pModel)
@@ -56,30 +53,22 @@ private slots:
         QVERIFY(manager.initialize());
         QVERIFY(QDir(listsDirectory()).exists());
         QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        // Prices are written and read with "." whatever the language.
         QCOMPARE(QLocale().name(), "en_US");
-        QCOMPARE(manager.getNullString(), QString());
-        QVERIFY(manager.getNullString().isNull());
     }
 
-    void damagedListFailsInitialisation_data()
+    void damagedListFailsInitialisationAndStays()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("plain xml") << QByteArray("<tovimar_list name=\"x\"/>");
-    }
-
-    void damagedListFailsInitialisation()
-    {
-        QFETCH(QByteArray, bytes);
-        writeFile(listPath(), bytes);
+        writeFile(listPath(), QByteArray());
         kpApplicationManager manager;
         QVERIFY(!manager.initialize());
-        QCOMPARE(readFile(listPath()), bytes);
+        QVERIFY(QFile::exists(listPath()));
+        QCOMPARE(readFile(listPath()), QByteArray());
     }
 
     void loadingAList()
     {
-        writeList("week");
+        writeList();
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
         kpListDataModel *list = manager.listDataModel();
@@ -99,11 +88,10 @@ private slots:
     // products typed into the list.
     void catalogueAndListMeet()
     {
-        writeList("week");
+        writeList();
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
         kpCategoriesDataModel *catalogue = manager.productsDataModel();
-        QVERIFY(QDir().mkpath(QFileInfo(catalogue->userCopyPath()).absolutePath()));
         writeCompressed(catalogue->userCopyPath(),
                         "<tovimar_categories version=\"1.0.0\">"
                         "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
@@ -120,43 +108,26 @@ private slots:
         manager.updateListItems();
         QCOMPARE(rowsWithStatus(catalogue),
                  QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
+        // Tea was greyed out, so its tick did nothing.
         kpListDataModel *list = manager.listDataModel();
-        // The list shows what is still to buy; tea was greyed out, so its tick did nothing.
         QCOMPARE(rowsWithStatus(list), QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
 
         QVERIFY(list->addItem(3, "Juice"));
         QVERIFY(rowsWithStatus(catalogue).contains("juice:unchecked"));
     }
 
-    void newListReplacesTheOldOne()
-    {
-        writeList("old");
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        answerInputDialog("", true);
-        QVERIFY(!manager.createNewList());
-        QVERIFY(QFile::exists(listPath()));
-
-        answerInputDialog("new one");
-        QVERIFY(manager.createNewList());
-        QCOMPARE(manager.listDataModel()->listName(), "new one");
-        QVERIFY(!QFile::exists(listPath()));
-    }
-
+    // Cancelled or not, the overview is read again.
     void deletingAListAsksFirst()
     {
-        writeList("week");
+        writeList();
         QQuickWidget view;
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
         manager.setParentWidget(&view);
-
         QSignalSpy reset(manager.listsDataModel(), &QAbstractItemModel::modelReset);
         const auto cancelled = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(manager.deleteList(0));
-        QCOMPARE(cancelled->title, "Delete list");
         QCOMPARE(cancelled->text, "Are you sure you want to delete list week?");
-        QCOMPARE(cancelled->buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QVERIFY(QFile::exists(listPath()));
         QCOMPARE(reset.count(), 1);
 
@@ -185,19 +156,7 @@ private slots:
         QFile::remove(dataLocation());
     }
 
-    void aboutBox()
-    {
-        QQuickWidget view;
-        kpApplicationManager manager;
-        manager.setParentWidget(&view);
-        const auto about = answerMessageBox(QMessageBox::Ok);
-        manager.showAboutMessage();
-        QVERIFY(about->seen);
-        QCOMPARE(about->title, "About");
-        QVERIFY(about->text.startsWith("Tovimar Lite v1.0.0<br>"));
-    }
-
-    void fullScreenToggles()
+    void fullScreenTogglesOnlyWithAView()
     {
         QQuickWidget view;
         kpApplicationManager manager;

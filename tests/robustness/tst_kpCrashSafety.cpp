@@ -37,42 +37,31 @@ QByteArray document(const QString &pRoot, const Content &pContent)
     return bytes;
 }
 
-// The content the file holds, or null when it holds neither of the two.
-const Content *listContent()
+// The content the model shows of its file, or null when it shows neither of the two whole.
+template<typename Model> const Content *shownContent(Model &pModel)
 {
-    kpListDataModel list;
-    if (!list.loadModel(listPath()))
-        return nullptr;
-    const QList<kpListDataModel::Item> items = list.items(true);
+    pModel.sortByProduct();
+    pModel.updateModel();
     for (const Content *content : {&OldContent, &NewContent}) {
-        const bool holdsIt = items.size() == ItemCount
-            && std::all_of(items.cbegin(), items.cend(), [&](const kpListDataModel::Item &pItem) {
-                                 return pItem.value(kpItemRecord::Price) == content->price
-                                     && pItem.value(kpItemRecord::Note) == content->note;
-                             });
+        bool holdsIt = pModel.rowCount() == ItemCount;
+        for (int row = 0; holdsIt && row < ItemCount; ++row)
+            holdsIt = pModel.index(row).data(kpItemRowsModel::ItemPriceRole) == content->price;
         if (holdsIt)
             return content;
     }
     return nullptr;
 }
 
+const Content *listContent()
+{
+    kpListDataModel list;
+    return list.loadModel(listPath()) ? shownContent(list) : nullptr;
+}
+
 const Content *catalogueContent()
 {
     kpCategoriesDataModel catalogue;
-    if (!catalogue.loadModel())
-        return nullptr;
-    catalogue.sortByProduct();
-    catalogue.updateModel();
-    for (const Content *content : {&OldContent, &NewContent}) {
-        bool holdsIt = catalogue.rowCount() == ItemCount;
-        for (int row = 0; holdsIt && row < ItemCount; ++row) {
-            holdsIt = catalogue.data(catalogue.index(row), kpCategoriesDataModel::ItemPriceRole)
-                == content->price;
-        }
-        if (holdsIt)
-            return content;
-    }
-    return nullptr;
+    return catalogue.loadModel() ? shownContent(catalogue) : nullptr;
 }
 
 const Content *settingsContent()
@@ -115,14 +104,14 @@ private slots:
         QRandomGenerator random(seed);
         const QString saveLoop
             = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("tovimar_save_loop");
-        struct Seen
+        struct File
         {
+            const char *name;
+            const Content *(*contentOf)();
             int old = 0;
             int fresh = 0;
-        } list, catalogue, settings;
-        const auto record = [](Seen &pSeen, const Content *pContent) {
-            (pContent == &NewContent ? pSeen.fresh : pSeen.old) += 1;
-        };
+        } files[] = {
+            {"list", listContent}, {"catalogue", catalogueContent}, {"settings", settingsContent}};
 
         qint64 roundMicroseconds = MaxKillDelayMicroseconds;
         for (int kill = 1; kill <= Kills; ++kill) {
@@ -144,22 +133,18 @@ private slots:
             QVERIFY(saver.waitForFinished());
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
 
-            const QByteArray when = "after kill " + QByteArray::number(kill);
-            const Content *listHolds = listContent();
-            QVERIFY2(listHolds, "list damaged " + when);
-            record(list, listHolds);
-            const Content *catalogueHolds = catalogueContent();
-            QVERIFY2(catalogueHolds, "catalogue damaged " + when);
-            record(catalogue, catalogueHolds);
-            const Content *settingsHold = settingsContent();
-            QVERIFY2(settingsHold, "settings damaged " + when);
-            record(settings, settingsHold);
+            for (File &file : files) {
+                const Content *holds = file.contentOf();
+                QVERIFY2(holds,
+                         qPrintable(QString("%1 damaged after kill %2").arg(file.name).arg(kill)));
+                (holds == &NewContent ? file.fresh : file.old) += 1;
+            }
         }
-        qInfo("Old/new content after the kills: list %d/%d, catalogue %d/%d, settings %d/%d",
-              list.old, list.fresh, catalogue.old, catalogue.fresh, settings.old, settings.fresh);
         // Otherwise the kills missed the saves and proved nothing.
-        for (const Seen &seen : {list, catalogue, settings})
-            QVERIFY(seen.old > 0 && seen.fresh > 0);
+        for (const File &file : files) {
+            qInfo("%s: old content after %d kills, new after %d", file.name, file.old, file.fresh);
+            QVERIFY(file.old > 0 && file.fresh > 0);
+        }
     }
 };
 

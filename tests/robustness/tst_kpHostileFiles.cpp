@@ -121,18 +121,15 @@ QByteArray compressedWithClaim(const QByteArray &pDocument, quint32 pClaimedSize
     return file;
 }
 
+// Written through writeFile(), which makes their folders.
 QString listPath()
 {
-    QDir().mkpath(listsDirectory());
-    return QDir(listsDirectory()).absoluteFilePath(QStringLiteral("demo-list.kpl"));
+    return listsDirectory() + QStringLiteral("/demo-list.kpl");
 }
 
 QString cataloguePath()
 {
-    const QString path
-        = QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/categories_en.db"));
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return path;
+    return dataLocation() + QStringLiteral("/data/categories_en.db");
 }
 
 QByteArray realCatalogue(int pProducts)
@@ -229,12 +226,8 @@ private slots:
                           QCOMPARE(catalogue.rowCount(), productsKept);
                           // The two sound products come first in the product order.
                           if (productsKept == 2) {
-                              QCOMPARE(catalogue.data(catalogue.index(0),
-                                                      kpCategoriesDataModel::ItemNameRole),
-                                       "cheese");
-                              QCOMPARE(catalogue.data(catalogue.index(1),
-                                                      kpCategoriesDataModel::ItemNameRole),
-                                       "milk");
+                              QCOMPARE(catalogue.index(0).data().toString(), "cheese");
+                              QCOMPARE(catalogue.index(1).data().toString(), "milk");
                           }
                           catalogue.releaseModel();
                       }),
@@ -265,8 +258,8 @@ private slots:
         QCOMPARE(model.items(true).size(), opens ? items : 0);
     }
 
-    // The largest files the program is made for open whole, in reasonable time and memory.
-    void largestSoundFilesOpen()
+    // The largest catalogue the program is made for opens whole, in reasonable time and memory.
+    void largestSoundCatalogueOpens()
     {
         writeCompressed(cataloguePath(), realCatalogue(10000));
         verifyBounded(costOf([] {
@@ -277,18 +270,6 @@ private slots:
                           QCOMPARE(catalogue.rowCount(), 10000);
                       }),
                       "catalogue of 10,000 products");
-
-        QByteArray list = realCatalogue(5000).replace("tovimar_categories", "tovimar_list");
-        writeCompressed(listPath(), list);
-        verifyBounded(costOf([] {
-                          kpListDataModel model;
-                          QVERIFY(model.loadModel(listPath()));
-                          model.displayList();
-                          model.sortByProduct();
-                          model.updateModel();
-                          QCOMPARE(model.rowCount(), 5000);
-                      }),
-                      "list of 5,000 items");
     }
 
     // A document beyond the bounds would not read back: it is not written, the old file stays.
@@ -321,7 +302,6 @@ private slots:
         const auto settings = [](const QByteArray &pBody) {
             return "<tovimar_settings version=\"1.0.0\">" + pBody + "</tovimar_settings>";
         };
-        QTest::newRow("sound") << settings(language + currency) << 1 << 2;
         QTest::newRow("element of too many attributes")
             << settings(language + crowdedElement(Limits::MaxAttributeCount + 1) + currency) << 1
             << 0;
@@ -336,10 +316,7 @@ private slots:
         QFETCH(QByteArray, settings);
         QFETCH(int, language);
         QFETCH(int, currencyUnit);
-        const QString path
-            = QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        writeFile(path, settings);
+        writeFile(dataLocation() + QStringLiteral("/data/config.db"), settings);
         kpApplicationManager manager;
         manager.loadSettings();
         QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);

@@ -112,11 +112,6 @@ QByteArray uncompressFile(const QString &pPath)
     return qUncompress(readFile(pPath));
 }
 
-QString fixture(const QString &pName)
-{
-    return QDir(qEnvironmentVariable("TOVIMAR_TEST_DATA")).absoluteFilePath(pName);
-}
-
 void setQml(QQuickWidget *pView, const QByteArray &pDocument)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.qml"));

@@ -37,7 +37,6 @@ void writeFile(const QString &pPath, const QByteArray &pBytes);
 // Plain XML in, the list and catalogue file form out.
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
 QByteArray uncompressFile(const QString &pPath);
-QString fixture(const QString &pName);
 // Loads a QML document given as text into the view.
 void setQml(QQuickWidget *pView, const QByteArray &pDocument);
 

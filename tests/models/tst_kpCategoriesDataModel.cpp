@@ -6,6 +6,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDir>
+#include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
 

@@ -136,7 +136,11 @@ void kpApplicationManager::loadSettings()
             }
         }
         file.close();
-        mLanguagesDataModel.setCurrentLanguage(settings.value(LanguageKey).toInt());
+        // A language this program does not know (a newer version's, a damaged file's) leaves
+        // English in force instead of a language without a code.
+        const int language = settings.value(LanguageKey).toInt();
+        if (isKnownLanguage(language))
+            mLanguagesDataModel.setCurrentLanguage(language);
         mCurrencyUnitsDataModel.setCurrentCurrency(settings.value(CurrencyUnitKey).toInt());
     }
     // Also without settings: English plural forms and signs like "Kč" come from its catalogue.
@@ -145,6 +149,11 @@ void kpApplicationManager::loadSettings()
     translateUi();
     // The overview shows prices in the unit in force from the start.
     mListsDataModel.setPriceUnit(mCurrencyUnitsDataModel.currentCurrencySymbol());
+}
+
+bool kpApplicationManager::isKnownLanguage(int pLanguageId) const
+{
+    return pLanguageId >= 0 && pLanguageId < mLanguageCodes.size();
 }
 
 void kpApplicationManager::loadTranslation()
@@ -177,7 +186,7 @@ void kpApplicationManager::saveSettings(QHash<QString, QString> pSettings)
 
 void kpApplicationManager::updateSettings(int pLanguageId, int pPriceUnitId)
 {
-    if (pLanguageId >= 0 && pLanguageId < mLanguageCodes.size()) {
+    if (isKnownLanguage(pLanguageId)) {
         mLanguagesDataModel.setCurrentLanguage(pLanguageId);
         loadTranslation();
         translateUi();

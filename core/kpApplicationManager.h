@@ -68,6 +68,7 @@ private:
     static QString listFilename();
     static QString settingsFilename();
     QObject *findQmlObject(const char *pObjectName) const;
+    bool isKnownLanguage(int pLanguageId) const;
     void loadTranslation();
 
     // What the item dialog's wheels were given for a value they cannot show (an amount beyond

@@ -83,10 +83,20 @@ static qsizetype crowdedElementOffset(const QByteArray &pDocument)
     return -1;
 }
 
+// Whether the element reader would stop short of the end of a document the program wrote. Its
+// attribute values are escaped, so every "<" opens or closes an element.
+static bool isBeyondTheBounds(const QByteArray &pDocument)
+{
+    const qsizetype elementCount = pDocument.count('<') - pDocument.count("</");
+    return pDocument.size() > kpCompressedXmlFile::MaxDocumentSize
+        || elementCount > kpCompressedXmlFile::MaxElementCount
+        || crowdedElementOffset(pDocument) >= 0;
+}
+
 bool kpCompressedXmlFile::write(const QString &pPath, const QByteArray &pDocument,
                                 int pCompressionLevel)
 {
-    if (pDocument.size() > MaxDocumentSize || crowdedElementOffset(pDocument) >= 0)
+    if (isBeyondTheBounds(pDocument))
         return false;
     const QByteArray compressed = qCompress(pDocument, pCompressionLevel);
     return !compressed.isEmpty() && writeAtomically(pPath, compressed);

@@ -67,6 +67,10 @@ private slots:
             << QByteArray("<s><item name=\"language\" value=\"one\"/><item name=\"currency_unit\" "
                           "value=\"99\"/></s>")
             << 0 << 0;
+        QTest::newRow("a language this version does not know")
+            << QByteArray("<s><item name=\"language\" value=\"5\"/><item name=\"currency_unit\" "
+                          "value=\"3\"/></s>")
+            << 0 << 3;
     }
 
     // Starting reads the settings and never writes them.

@@ -276,19 +276,28 @@ private slots:
     void documentsBeyondTheBoundsAreNotWritten_data()
     {
         QTest::addColumn<QByteArray>("document");
-        QTest::newRow("too large") << QByteArray(Limits::MaxDocumentSize + 1, ' ');
+        QTest::addColumn<bool>("written");
+        QTest::newRow("too large") << QByteArray(Limits::MaxDocumentSize + 1, ' ') << false;
         QTest::newRow("element of too many attributes")
-            << document("tovimar_list", crowdedElement(Limits::MaxAttributeCount + 1));
+            << document("tovimar_list", crowdedElement(Limits::MaxAttributeCount + 1)) << false;
+        auto list = [](int pItems) {
+            return "<tovimar_list>" + QByteArray("<item name=\"a\"/>").repeated(pItems)
+                + "</tovimar_list>";
+        };
+        // The root element counts too.
+        QTest::newRow("largest list") << list(Limits::MaxElementCount - 1) << true;
+        QTest::newRow("one item more") << list(Limits::MaxElementCount) << false;
     }
 
     void documentsBeyondTheBoundsAreNotWritten()
     {
         QFETCH(QByteArray, document);
+        QFETCH(bool, written);
         const QString path = listPath();
         writeCompressed(path, "<tovimar_list/>");
         const QByteArray old = readFile(path);
-        QVERIFY(!kpCompressedXmlFile::write(path, document, 9));
-        QCOMPARE(readFile(path), old);
+        QCOMPARE(kpCompressedXmlFile::write(path, document, 9), written);
+        QCOMPARE(readFile(path) != old, written);
     }
 
     // The settings are read as far as the bounds allow, like a file that breaks off there.

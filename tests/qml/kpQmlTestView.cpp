@@ -86,6 +86,12 @@ QQuickItem *kpQmlTestView::menu(const QString &pScreen) const
     return nullptr;
 }
 
+QQuickItem *kpQmlTestView::itemDialog() const
+{
+    auto *amount = qobject_cast<QQuickItem *>(named(QStringLiteral("amountSelector")));
+    return amount ? amount->parentItem()->parentItem() : nullptr;
+}
+
 QObject *kpQmlTestView::context(const char *pName) const
 {
     return mView->rootContext()->contextProperty(QLatin1String(pName)).value<QObject *>();

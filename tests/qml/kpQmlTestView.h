@@ -26,6 +26,8 @@ public:
     QQuickItem *screen(const QString &pComponent) const;
     // The menu of the given screen.
     QQuickItem *menu(const QString &pScreen) const;
+    // The edit screen's item dialog.
+    QQuickItem *itemDialog() const;
     // A context object of the core, such as "categoriesDataModel".
     QObject *context(const char *pName) const;
     QObject *named(const QString &pObjectName) const;

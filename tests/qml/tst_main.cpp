@@ -60,12 +60,6 @@ void switchLanguage(kpQmlTestView &pView, int pLanguage, int pCurrency = 0)
                                       Q_ARG(int, pCurrency)));
 }
 
-QQuickItem *itemDialog(kpQmlTestView &pView)
-{
-    auto *amount = qobject_cast<QQuickItem *>(pView.named("amountSelector"));
-    return amount ? amount->parentItem()->parentItem() : nullptr;
-}
-
 } // namespace
 
 class tst_main : public QObject
@@ -488,7 +482,7 @@ private slots:
         kpQmlTestView view;
         view.tap(rowButton(0));
         QVERIFY(view.showsOnly("ScreenEdit"));
-        QQuickItem *dialog = itemDialog(view);
+        QQuickItem *dialog = view.itemDialog();
         QVERIFY(dialog);
 
         // Milk, two litres at 1.50.
@@ -529,7 +523,7 @@ private slots:
         kpQmlTestView view;
         view.tap(rowButton(0));
         QVERIFY(view.showsOnly("ScreenEdit"));
-        QQuickItem *dialog = itemDialog(view);
+        QQuickItem *dialog = view.itemDialog();
         view.tap(rowButton(1));
         QTRY_COMPARE(dialog->opacity(), 1.0);
 

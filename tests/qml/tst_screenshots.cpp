@@ -74,12 +74,6 @@ bool copyDefaultCatalogue(const QString &pLanguage)
                target);
 }
 
-QQuickItem *itemDialog(kpQmlTestView &pView)
-{
-    auto *amount = qobject_cast<QQuickItem *>(pView.named("amountSelector"));
-    return amount ? amount->parentItem()->parentItem() : nullptr;
-}
-
 // Walks the program through every screen, menu and dialog, saving a picture of each.
 class kpGallery
 {
@@ -182,7 +176,7 @@ private slots:
         gallery.openMenu("ScreenEdit");
         gallery.shoot("edit-menu");
         gallery.closeMenu("ScreenEdit");
-        QQuickItem *dialog = itemDialog(view);
+        QQuickItem *dialog = view.itemDialog();
         QVERIFY(dialog);
         view.tap(rowButton(1));
         QTRY_COMPARE(dialog->opacity(), 1.0);

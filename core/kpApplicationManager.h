@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <QtQml/qqmlregistration.h>
 
 class QQuickWidget;
 
@@ -20,6 +21,8 @@ class QQuickWidget;
 class kpApplicationManager : public QObject
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(ApplicationManager)
+    QML_UNCREATABLE("The program makes one manager and publishes it.")
     Q_PROPERTY(QString nullString READ getNullString NOTIFY languageChanged)
 
 public:

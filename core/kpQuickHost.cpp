@@ -9,6 +9,10 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 
+// Generated with the QML module Tovimar.Core. The core is linked statically without a plugin,
+// so the host registers the module's types itself.
+void qml_register_types_Tovimar_Core();
+
 namespace kpQuickHost {
 
 void setApplicationNames()
@@ -39,19 +43,26 @@ int exec()
         showInitializationError();
         return 1;
     }
+    const std::unique_ptr<QQuickWidget> view = createView(&manager);
+    view->showMaximized();
+    return QApplication::exec();
+}
 
+std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
+{
+    static const bool typesRegistered = (qml_register_types_Tovimar_Core(), true);
+    Q_UNUSED(typesRegistered)
     // Qt Quick has no background cache mode and no automatic orientation attribute: the scene
     // graph renders the whole frame and the window follows the screen's orientation itself.
-    QQuickWidget view;
-    view.setWindowTitle(QStringLiteral("Tovimar Lite"));
-    manager.setParentWidget(&view);
-    publish(view.rootContext(), &manager);
-    view.setResizeMode(QQuickWidget::SizeRootObjectToView);
-    view.setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
-    QObject::connect(view.engine(), &QQmlEngine::quit, &view, &QWidget::close);
-    disablePredictiveText(&view);
-    view.showMaximized();
-    return QApplication::exec();
+    auto view = std::make_unique<QQuickWidget>();
+    view->setWindowTitle(QStringLiteral("Tovimar Lite"));
+    pManager->setParentWidget(view.get());
+    publish(view->rootContext(), pManager);
+    view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
+    disablePredictiveText(view.get());
+    return view;
 }
 
 void publish(QQmlContext *pContext, kpApplicationManager *pManager)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QObject;
 class QQmlContext;
@@ -18,6 +19,10 @@ void setApplicationNames();
 // Initialises the manager, shows the window and runs the event loop; on a failed
 // initialisation shows the error box and returns 1.
 int exec();
+
+// The window as the program shows it, not shown yet: the manager's dialogs parented to it, the
+// core published to QML, and the interface loaded.
+std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager);
 
 void publish(QQmlContext *pContext, kpApplicationManager *pManager);
 

@@ -3,12 +3,15 @@
 #include "kpItemRowsModel.h"
 
 #include <QMap>
+#include <QtQml/qqmlregistration.h>
 
 // The product catalogue of the interface language: products by category, ticked into the open
 // list, edited by the user, and learning the products, amounts and prices typed into the list.
 class kpCategoriesDataModel : public kpItemRowsModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(CategoriesDataModel)
+    QML_UNCREATABLE("The manager owns the catalogue.")
 
 public:
     enum CatalogueRoles {

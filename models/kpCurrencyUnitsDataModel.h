@@ -2,10 +2,14 @@
 
 #include "kpTableDataModel.h"
 
+#include <QtQml/qqmlregistration.h>
+
 // The currency units that prices are shown in, and the one in force.
 class kpCurrencyUnitsDataModel : public kpTableDataModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(CurrencyUnitsDataModel)
+    QML_UNCREATABLE("The manager owns the currency units.")
     Q_PROPERTY(QString currentCurrencySymbol READ currentCurrencySymbol NOTIFY
                    currentCurrencySymbolChanged)
 

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 class QQuickWidget;
 
@@ -15,6 +16,7 @@ class QQuickWidget;
 class kpItemRowsModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_ANONYMOUS
 
 public:
     enum ItemRoles {

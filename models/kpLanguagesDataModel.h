@@ -2,10 +2,14 @@
 
 #include "kpTableDataModel.h"
 
+#include <QtQml/qqmlregistration.h>
+
 // The interface languages and the one in force.
 class kpLanguagesDataModel : public kpTableDataModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(LanguagesDataModel)
+    QML_UNCREATABLE("The manager owns the languages.")
 
 public:
     explicit kpLanguagesDataModel(QObject *pParent = nullptr);

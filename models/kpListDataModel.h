@@ -2,11 +2,15 @@
 
 #include "kpItemRowsModel.h"
 
+#include <QtQml/qqmlregistration.h>
+
 // The open shopping list: its items, its file, its visible rows (category or product order, list
 // or cart display), editing, ticking into the cart, checkout and totals.
 class kpListDataModel : public kpItemRowsModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(ListDataModel)
+    QML_UNCREATABLE("The manager owns the open list.")
     Q_PROPERTY(QString checkoutAmount READ checkoutAmount NOTIFY checkoutAmountChanged)
     Q_PROPERTY(QString checkoutPrice READ checkoutPrice NOTIFY checkoutPriceChanged)
     Q_PROPERTY(QString listName READ listName NOTIFY listNameChanged)

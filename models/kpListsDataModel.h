@@ -7,12 +7,15 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtQml/qqmlregistration.h>
 
 // The saved shopping lists shown on the main screen, read from the headers of their files
 // without loading their items.
 class kpListsDataModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(ListsDataModel)
+    QML_UNCREATABLE("The manager owns the lists overview.")
 
 public:
     enum Roles {

@@ -2,10 +2,14 @@
 
 #include "kpTableDataModel.h"
 
+#include <QtQml/qqmlregistration.h>
+
 // The measure units an amount can be given in; row 0 is no unit.
 class kpMeasureUnitsDataModel : public kpTableDataModel
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(MeasureUnitsDataModel)
+    QML_UNCREATABLE("The manager owns the measure units.")
 
 public:
     explicit kpMeasureUnitsDataModel(QObject *pParent = nullptr);

@@ -6,12 +6,14 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 // A fixed table of named rows in the current interface language: the languages, the currency
 // units and the measure units. Each row is a map of "name" and, where the table has one, "code".
 class kpTableDataModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_ANONYMOUS
 
 public:
     enum Roles {

@@ -15,7 +15,7 @@ Rectangle {
         anchors.margins: 5
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 20
+        font.pixelSize: Theme.titleFontSize
         font.bold: true
         font.capitalization: Font.AllUppercase
         color: Theme.lightTextColor

@@ -9,6 +9,7 @@ Item {
     property string itemCountUnit: ""
     property string itemNote: ""
     property string itemPrice: ""
+    property string currencySymbol: ""
 
     Text {
         anchors.left: parent.left
@@ -18,7 +19,7 @@ Item {
         anchors.margins: 5
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 25
+        font.pixelSize: Theme.largeFontSize
         font.capitalization: Font.SmallCaps
         color: Theme.textColor
         elide: Text.ElideRight
@@ -34,7 +35,7 @@ Item {
         anchors.margins: 10
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15
+        font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
         textFormat: Text.PlainText
         // No trailing blank without a unit: it would shift the amount out of line with the price.
@@ -51,7 +52,7 @@ Item {
         anchors.margins: 10
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15
+        font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
         elide: Text.ElideRight
         textFormat: Text.PlainText
@@ -66,10 +67,9 @@ Item {
         anchors.margins: 10
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15
+        font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
         textFormat: Text.PlainText
-        text: root.itemPrice !== ""
-              ? root.itemPrice + " " + currencyUnitsDataModel.currentCurrencySymbol : ""
+        text: Theme.priceWithSymbol(root.itemPrice, root.currencySymbol)
     }
 }

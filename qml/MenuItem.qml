@@ -24,7 +24,7 @@ Rectangle {
         anchors.margins: 20
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 20
+        font.pixelSize: Theme.titleFontSize
         color: Theme.lightTextColor
         text: root.itemLabel
     }

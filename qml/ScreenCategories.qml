@@ -1,50 +1,41 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Tovimar.Core
 
 // The product catalogue: ticking products for the open list, adding products, renaming products
 // and categories, deleting products.
 Item {
     id: root
 
+    required property ApplicationManager manager
+    required property CategoriesDataModel categoriesModel
+
     signal menuButtonClicked()
     signal homeButtonClicked()
     signal sortByCategoryClicked()
     signal sortByProductClicked()
 
-    // The current row, or -1 when it names no row: the view keeps its current index when its
-    // rows go (after deleting all of them, for one), and an index beyond the rows would file a
-    // typed-in product under an empty category without asking for one.
-    function selectedRow() {
-        return listView.currentIndex < listView.count ? listView.currentIndex : -1
-    }
-
-    function addTypedProduct() {
-        if (productNameInput.text === "")
-            return
-        categoriesDataModel.addNewItem(root.selectedRow(), productNameInput.text)
-        productNameInput.text = ""
-    }
-
     visible: opacity >= 0.001
 
     onMenuButtonClicked: menu.opacity = 1
-    onSortByCategoryClicked: sortRefresh.run(function() {
-        categoriesDataModel.sortByCategory()
-        categoriesDataModel.updateModel()
-    })
-    onSortByProductClicked: sortRefresh.run(function() {
-        categoriesDataModel.sortByProduct()
-        categoriesDataModel.updateModel()
-    })
+    onSortByCategoryClicked: sortRefresh.run("category")
+    onSortByProductClicked: sortRefresh.run("product")
 
     FadeRefresh {
         id: sortRefresh
         target: listView
+        onFaded: order => {
+            if (order === "category")
+                root.categoriesModel.sortByCategory()
+            else
+                root.categoriesModel.sortByProduct()
+            root.categoriesModel.updateModel()
+        }
     }
 
     Column {
         anchors.fill: parent
-        spacing: 5
+        spacing: Theme.spacing
 
         ScreenHeader {
             width: parent.width
@@ -53,59 +44,37 @@ Item {
             buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
             buttonTwoImageNormal: "qrc:/images/back-button.png"
             buttonTwoImagePressed: "qrc:/images/back-button-pressed.png"
-            headerLabel: qsTr("Categories") + applicationManager.nullString
+            headerLabel: qsTr("Categories") + root.manager.nullString
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
+            onBarClicked: root.manager.toogleFullscreen()
         }
 
         ListView {
             id: listView
             width: parent.width
-            height: root.height - 150
+            height: root.height - Theme.listHeightLoss
             clip: true
             flickableDirection: Flickable.VerticalFlick
             maximumFlickVelocity: 1000
             flickDeceleration: 500
-            model: categoriesDataModel
+            model: root.categoriesModel
             delegate: ScreenCategoriesDelegate {
+                id: row
                 width: listView.width
+                onTickClicked: root.categoriesModel.toggleItem(row.index)
+                onDeleteClicked: root.categoriesModel.deleteItem(row.index)
+                onRenameItemClicked: root.categoriesModel.renameItem(row.index)
+                onRenameCategoryClicked: root.categoriesModel.renameCategory(row.index)
             }
         }
 
-        Row {
+        NameInputBar {
             width: parent.width
-            height: Theme.barHeight
-
-            Rectangle {
-                width: parent.width - 70
-                height: 69
-                color: "transparent"
-                border.width: 1
-                border.color: Theme.borderColor
-
-                TextInput {
-                    id: productNameInput
-                    objectName: "categoriesProductNameInput"
-                    anchors.centerIn: parent
-                    width: parent.width - 10
-                    clip: true
-                    color: Theme.textColor
-                    font.pixelSize: 25
-                    selectByMouse: true
-                    onAccepted: root.addTypedProduct()
-                }
-            }
-
-            TextButton {
-                width: 70
-                label: qsTr("Ok") + applicationManager.nullString
-                opacity: productNameInput.text === "" ? 0.5 : 1
-                onButtonClicked: root.addTypedProduct()
-
-                Behavior on opacity {
-                    NumberAnimation { duration: 100; easing.type: Easing.InQuart }
-                }
-            }
+            list: listView
+            inputName: "categoriesProductNameInput"
+            okLabel: qsTr("Ok") + root.manager.nullString
+            onNameEntered: (row, name) => root.categoriesModel.addNewItem(row, name)
         }
     }
 
@@ -113,27 +82,18 @@ Item {
     ScreenMenu {
         id: menu
         anchors.fill: parent
-        boxHeight: 135
 
         Behavior on opacity {
             NumberAnimation { duration: Theme.fadeDuration; easing.type: Easing.InQuart }
         }
 
-        MenuItem {
+        SortMenuEntries {
             width: parent.width
-            itemLabel: qsTr("Sort by category") + applicationManager.nullString
-            onItemClicked: {
-                menu.close()
-                root.sortByCategoryClicked()
-            }
-        }
-        MenuItem {
-            width: parent.width
-            itemLabel: qsTr("Sort by product") + applicationManager.nullString
-            onItemClicked: {
-                menu.close()
-                root.sortByProductClicked()
-            }
+            menu: menu
+            byCategoryLabel: qsTr("Sort by category") + root.manager.nullString
+            byProductLabel: qsTr("Sort by product") + root.manager.nullString
+            onSortByCategoryClicked: root.sortByCategoryClicked()
+            onSortByProductClicked: root.sortByProductClicked()
         }
     }
 }

@@ -3,7 +3,7 @@ import QtQuick
 
 // One row of the catalogue: a product, ticked by a tap unless the open list already holds it,
 // or a category header. A press-and-hold renames either.
-Item {
+ListRow {
     id: root
 
     required property int index
@@ -15,32 +15,16 @@ Item {
     readonly property bool current: ListView.isCurrentItem
     readonly property bool listed: root.item_status === "unknown"
 
+    signal tickClicked()
+    signal deleteClicked()
+    signal renameItemClicked()
+    signal renameCategoryClicked()
+
     function toggleCurrent() {
         root.ListView.view.currentIndex = root.current ? -1 : root.index
     }
 
-    height: Theme.rowHeight
-    clip: true
-
-    ListView.onAdd: addAnimation.start()
-    // A row that leaves the list shrinks away instead of vanishing.
-    ListView.onRemove: {
-        root.ListView.delayRemove = true
-        removeAnimation.start()
-    }
-
-    SequentialAnimation {
-        id: removeAnimation
-        NumberAnimation {
-            target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
-        }
-        PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
-    }
-    NumberAnimation {
-        id: addAnimation
-        target: root; property: "height"; from: 0; to: Theme.rowHeight
-        duration: 200; easing.type: Easing.InQuart
-    }
+    growsIn: true
 
     Item {
         anchors.fill: parent
@@ -57,9 +41,9 @@ Item {
             onClicked: {
                 root.toggleCurrent()
                 if (!root.listed)
-                    categoriesDataModel.toggleItem(root.index)
+                    root.tickClicked()
             }
-            onPressAndHold: categoriesDataModel.renameItem(root.index)
+            onPressAndHold: root.renameItemClicked()
         }
 
         Item {
@@ -88,9 +72,9 @@ Item {
             anchors.margins: 5
             horizontalAlignment: Text.AlignLeft
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 25
+            font.pixelSize: Theme.largeFontSize
             font.capitalization: Font.SmallCaps
-            color: root.listed ? "#FFA0A0A0" : Theme.textColor
+            color: root.listed ? Theme.greyedTextColor : Theme.textColor
             elide: Text.ElideRight
             textFormat: Text.PlainText
             text: root.item_name
@@ -103,15 +87,10 @@ Item {
             anchors.bottom: parent.bottom
             imageNormal: "qrc:/images/delete-button.png"
             imagePressed: "qrc:/images/delete-button-pressed.png"
-            onButtonClicked: categoriesDataModel.deleteItem(root.index)
+            onButtonClicked: root.deleteClicked()
         }
 
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 2
-            color: Theme.separatorColor
-        }
+        RowSeparator {}
     }
 
     Item {
@@ -128,7 +107,7 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onClicked: root.toggleCurrent()
-                onPressAndHold: categoriesDataModel.renameCategory(root.index)
+                onPressAndHold: root.renameCategoryClicked()
             }
         }
     }

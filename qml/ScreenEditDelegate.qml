@@ -3,7 +3,7 @@ import QtQuick
 
 // One row of the edit screen: an item with its edit button, or a category header. A tap makes
 // the row current (or clears the current row when it is current already).
-Item {
+ListRow {
     id: root
 
     required property int index
@@ -14,6 +14,7 @@ Item {
     required property string item_comments
     required property string item_price
     required property string item_category_name
+    required property string currencySymbol
 
     readonly property bool current: ListView.isCurrentItem
 
@@ -23,28 +24,7 @@ Item {
         root.ListView.view.currentIndex = root.current ? -1 : root.index
     }
 
-    height: Theme.rowHeight
-    clip: true
-
-    ListView.onAdd: addAnimation.start()
-    // A row that leaves the list shrinks away instead of vanishing.
-    ListView.onRemove: {
-        root.ListView.delayRemove = true
-        removeAnimation.start()
-    }
-
-    SequentialAnimation {
-        id: removeAnimation
-        NumberAnimation {
-            target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
-        }
-        PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
-    }
-    NumberAnimation {
-        id: addAnimation
-        target: root; property: "height"; from: 0; to: Theme.rowHeight
-        duration: 200; easing.type: Easing.InQuart
-    }
+    growsIn: true
 
     Item {
         anchors.fill: parent
@@ -71,6 +51,7 @@ Item {
             itemCountUnit: root.item_count_unit
             itemNote: root.item_comments
             itemPrice: root.item_price
+            currencySymbol: root.currencySymbol
         }
 
         ImageButton {
@@ -83,12 +64,7 @@ Item {
             onButtonClicked: root.editClicked()
         }
 
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 2
-            color: Theme.separatorColor
-        }
+        RowSeparator {}
     }
 
     Item {

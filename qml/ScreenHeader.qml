@@ -1,6 +1,7 @@
 import QtQuick
 
-// The title bar of every screen and dialog. A tap beside its buttons toggles full screen.
+// The title bar of every screen and dialog. A tap beside its buttons is the bar's own, which
+// toggles full screen.
 Rectangle {
     id: root
 
@@ -14,6 +15,7 @@ Rectangle {
 
     signal buttonOneClicked()
     signal buttonTwoClicked()
+    signal barClicked()
 
     gradient: Theme.raisedGradient
     border.width: 1
@@ -21,7 +23,7 @@ Rectangle {
 
     MouseArea {
         anchors.fill: parent
-        onClicked: applicationManager.toogleFullscreen()
+        onClicked: root.barClicked()
     }
 
     ImageButton {
@@ -42,7 +44,7 @@ Rectangle {
         anchors.bottom: parent.bottom
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 20
+        font.pixelSize: Theme.titleFontSize
         font.bold: true
         color: Theme.lightTextColor
         elide: Text.ElideRight

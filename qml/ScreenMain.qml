@@ -1,21 +1,27 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Tovimar.Core
 
 // The saved shopping lists; the screen the program opens on.
 Item {
     id: root
+
+    required property ApplicationManager manager
+    required property ListsDataModel listsModel
+    required property string currencySymbol
 
     signal shopButtonClicked(int currentIndex)
     signal editButtonClicked(int currentIndex)
     signal newButtonClicked()
     signal settingsButtonClicked()
     signal aboutButtonClicked()
+    signal deleteListClicked(int currentIndex)
 
     visible: opacity >= 0.001
 
     Column {
         anchors.fill: parent
-        spacing: 5
+        spacing: Theme.spacing
 
         ScreenHeader {
             width: parent.width
@@ -23,21 +29,25 @@ Item {
             buttonOneOpacity: 0
             buttonTwoImageNormal: "qrc:/images/info-button.png"
             buttonTwoImagePressed: "qrc:/images/info-button-pressed.png"
-            headerLabel: qsTr("Shopping lists") + applicationManager.nullString
+            headerLabel: qsTr("Shopping lists") + root.manager.nullString
             onButtonTwoClicked: root.aboutButtonClicked()
+            onBarClicked: root.manager.toogleFullscreen()
         }
 
         ListView {
             id: listsView
             width: parent.width
-            height: root.height - 150
+            height: root.height - Theme.listHeightLoss
             clip: true
-            model: listsDataModel
+            model: root.listsModel
             delegate: ScreenMainDelegate {
                 id: row
                 width: listsView.width
+                manager: root.manager
+                currencySymbol: root.currencySymbol
                 onShopClicked: root.shopButtonClicked(row.index)
                 onEditClicked: root.editButtonClicked(row.index)
+                onDeleteClicked: root.deleteListClicked(row.index)
             }
         }
 
@@ -47,12 +57,12 @@ Item {
 
             TextButton {
                 width: parent.width / 2
-                label: qsTr("New") + applicationManager.nullString
+                label: qsTr("New") + root.manager.nullString
                 onButtonClicked: root.newButtonClicked()
             }
             TextButton {
                 width: parent.width / 2
-                label: qsTr("Settings") + applicationManager.nullString
+                label: qsTr("Settings") + root.manager.nullString
                 onButtonClicked: root.settingsButtonClicked()
             }
         }

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Tovimar.Core
 
 // One saved list: its name, number of items and price. A tap opens it for shopping, the arrow
 // for editing, a press-and-hold asks to delete it.
@@ -10,9 +11,12 @@ Item {
     required property string name
     required property string items_list
     required property string price_list
+    required property ApplicationManager manager
+    required property string currencySymbol
 
     signal shopClicked()
     signal editClicked()
+    signal deleteClicked()
 
     height: Theme.rowHeight
     clip: true
@@ -27,7 +31,7 @@ Item {
         id: touchArea
         anchors.fill: parent
         onClicked: root.shopClicked()
-        onPressAndHold: applicationManager.deleteList(root.index)
+        onPressAndHold: root.deleteClicked()
     }
 
     Text {
@@ -38,7 +42,7 @@ Item {
         anchors.margins: 5
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 25
+        font.pixelSize: Theme.largeFontSize
         color: Theme.textColor
         elide: Text.ElideRight
         textFormat: Text.PlainText
@@ -53,9 +57,9 @@ Item {
         anchors.margins: 5
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15
+        font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
-        text: qsTr("%n item(s)", "", Number(root.items_list) || 0) + applicationManager.nullString
+        text: qsTr("%n item(s)", "", Number(root.items_list) || 0) + root.manager.nullString
     }
 
     Text {
@@ -65,11 +69,10 @@ Item {
         anchors.margins: 5
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15
+        font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
         textFormat: Text.PlainText
-        text: root.price_list !== ""
-              ? root.price_list + " " + currencyUnitsDataModel.currentCurrencySymbol : ""
+        text: Theme.priceWithSymbol(root.price_list, root.currencySymbol)
     }
 
     ImageButton {
@@ -82,12 +85,7 @@ Item {
         onButtonClicked: root.editClicked()
     }
 
-    Rectangle {
-        anchors.bottom: parent.bottom
-        width: parent.width
-        height: 2
-        color: Theme.separatorColor
-    }
+    RowSeparator {}
 
     states: State {
         name: "itemPressed"
@@ -96,6 +94,6 @@ Item {
     }
 
     transitions: Transition {
-        ColorAnimation { duration: 100; easing.type: Easing.InQuart }
+        ColorAnimation { duration: Theme.quickDuration; easing.type: Easing.InQuart }
     }
 }

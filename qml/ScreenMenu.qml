@@ -6,7 +6,6 @@ Item {
     id: root
 
     default property alias entries: column.data
-    property alias boxHeight: column.height
 
     // Opening fades in; closing is at once (a Behavior on opacity may still animate it).
     function open() {
@@ -36,10 +35,11 @@ Item {
         opacity: Theme.shadeOpacity
     }
 
+    // As high as its entries: 65 each, 5 apart.
     Column {
         id: column
         anchors.centerIn: parent
         width: 400
-        spacing: 5
+        spacing: Theme.spacing
     }
 }

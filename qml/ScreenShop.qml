@@ -1,11 +1,15 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Tovimar.Core
 
 // Shopping: the items still to buy (list mode) or those in the cart (cart mode). When the last
 // item has left the list the checkout summary is shown.
 Item {
     id: root
 
+    required property ApplicationManager manager
+    required property ListDataModel listModel
+    required property string currencySymbol
     property alias menuOpacity: menu.opacity
 
     signal menuButtonClicked()
@@ -20,45 +24,39 @@ Item {
     visible: opacity >= 0.001
 
     onMenuButtonClicked: menu.open()
-    onListButtonClicked: modeSwitch.run(function() {
-        listDataModel.displayList()
-        listDataModel.updateModel()
-        root.state = ""
-    })
-    onCartButtonClicked: modeSwitch.run(function() {
-        listDataModel.displayCart()
-        listDataModel.updateModel()
-        root.state = "cart"
-    })
-    onSortByCategoryClicked: sortRefresh.run(function() {
-        listDataModel.sortByCategory()
-        listDataModel.updateModel()
-    })
-    onSortByProductClicked: sortRefresh.run(function() {
-        listDataModel.sortByProduct()
-        listDataModel.updateModel()
-    })
+    onListButtonClicked: modeSwitch.run("")
+    onCartButtonClicked: modeSwitch.run("cart")
+    onSortByCategoryClicked: sortRefresh.run("category")
+    onSortByProductClicked: sortRefresh.run("product")
 
     Connections {
-        target: listDataModel
+        target: root.listModel
         function onCheckoutRequested() { checkoutDialog.opacity = 1 }
     }
 
+    // The screen's state names the mode shown, the list's display follows it.
     FadeRefresh {
         id: modeSwitch
         target: listView
+        onFaded: mode => {
+            if (mode === "cart")
+                root.listModel.displayCart()
+            else
+                root.listModel.displayList()
+            root.listModel.updateModel()
+            root.state = mode
+        }
     }
 
-    FadeRefresh {
+    ListSortRefresh {
         id: sortRefresh
         target: listView
-        fadeDuration: 200
-        pauseDuration: 100
+        listModel: root.listModel
     }
 
     Column {
         anchors.fill: parent
-        spacing: 5
+        spacing: Theme.spacing
 
         ScreenHeader {
             width: parent.width
@@ -67,19 +65,24 @@ Item {
             buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
             buttonTwoImageNormal: "qrc:/images/home-button.png"
             buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
-            headerLabel: listDataModel.listName
+            headerLabel: root.listModel.listName
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
+            onBarClicked: root.manager.toogleFullscreen()
         }
 
         ListView {
             id: listView
             width: parent.width
-            height: root.height - 150
+            height: root.height - Theme.listHeightLoss
             clip: true
-            model: listDataModel
+            model: root.listModel
             delegate: ScreenShopDelegate {
+                id: row
                 width: listView.width
+                currencySymbol: root.currencySymbol
+                onToggleClicked: root.listModel.toggleItem(row.index)
+                onDeleteClicked: root.listModel.deleteItem(row.index)
             }
         }
 
@@ -93,7 +96,7 @@ Item {
                 anchors.left: parent.left
                 anchors.bottom: parent.bottom
                 width: root.width / 2
-                label: qsTr("List") + applicationManager.nullString
+                label: qsTr("List") + root.manager.nullString
                 onButtonClicked: {
                     if (root.state !== "")
                         root.listButtonClicked()
@@ -104,8 +107,8 @@ Item {
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 width: root.width / 2
-                height: 65
-                label: qsTr("Cart") + applicationManager.nullString
+                height: Theme.barHeight - 5
+                label: qsTr("Cart") + root.manager.nullString
                 onButtonClicked: {
                     if (root.state !== "cart")
                         root.cartButtonClicked()
@@ -117,129 +120,46 @@ Item {
     ScreenMenu {
         id: menu
         anchors.fill: parent
-        boxHeight: 205
 
-        MenuItem {
+        SortMenuEntries {
             width: parent.width
-            itemLabel: qsTr("Sort by category") + applicationManager.nullString
-            onItemClicked: {
-                menu.close()
-                if (!listDataModel.isSortByCategory())
-                    root.sortByCategoryClicked()
-            }
+            menu: menu
+            sortedList: root.listModel
+            byCategoryLabel: qsTr("Sort by category") + root.manager.nullString
+            byProductLabel: qsTr("Sort by product") + root.manager.nullString
+            onSortByCategoryClicked: root.sortByCategoryClicked()
+            onSortByProductClicked: root.sortByProductClicked()
         }
         MenuItem {
             width: parent.width
-            itemLabel: qsTr("Sort by product") + applicationManager.nullString
+            itemLabel: qsTr("Edit mode") + root.manager.nullString
             onItemClicked: {
                 menu.close()
-                if (!listDataModel.isSortByProduct())
-                    root.sortByProductClicked()
-            }
-        }
-        MenuItem {
-            width: parent.width
-            itemLabel: qsTr("Edit mode") + applicationManager.nullString
-            onItemClicked: {
-                menu.close()
-                categoriesDataModel.loadModel()
                 root.editModeClicked()
             }
         }
     }
 
-    Item {
+    CheckoutDialog {
         id: checkoutDialog
         anchors.fill: parent
-        opacity: 0
-        visible: opacity >= 0.001
-
-        Behavior on opacity {
-            NumberAnimation { duration: 100; easing.type: Easing.InQuart }
-        }
-
-        // Takes every tap beside the box: only "Ok" leaves the dialog.
-        Rectangle {
-            anchors.fill: parent
-            color: Theme.shadeColor
-            opacity: Theme.shadeOpacity
-
-            MouseArea {
-                anchors.fill: parent
-            }
-        }
-
-        Rectangle {
-            anchors.centerIn: parent
-            width: 400
-            height: 300
-            color: "#FFFFFFFF"
-            border.width: 2
-            border.color: Theme.borderColor
-
-            Column {
-                anchors.fill: parent
-                spacing: 10
-
-                ScreenHeader {
-                    width: parent.width
-                    height: 50
-                    buttonOneOpacity: 0
-                    buttonTwoOpacity: 0
-                    headerLabel: listDataModel.listName
-                }
-
-                Text {
-                    width: parent.width
-                    height: 150
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    font.pixelSize: 20
-                    color: Theme.textColor
-                    textFormat: Text.PlainText
-                    text: (listDataModel.checkoutAmount !== ""
-                           ? qsTr("Items in cart") + applicationManager.nullString + ": "
-                             + listDataModel.checkoutAmount + "\n"
-                           : "")
-                          + (listDataModel.checkoutPrice !== ""
-                             ? qsTr("Total price") + applicationManager.nullString + ": "
-                               + listDataModel.checkoutPrice + " "
-                               + currencyUnitsDataModel.currentCurrencySymbol
-                             : "")
-                }
-
-                TextButton {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: 200
-                    height: 70
-                    radius: 10
-                    label: "Ok"
-
-                    // Over the whole button, so the tap leaves at once without a pressed look.
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: {
-                            checkoutDialog.opacity = 0
-                            root.checkOutClicked()
-                        }
-                    }
-                }
-
-                Item {
-                    width: parent.width
-                    height: 10
-                }
-            }
-        }
+        manager: root.manager
+        listModel: root.listModel
+        currencySymbol: root.currencySymbol
+        onOkClicked: root.checkOutClicked()
     }
 
     states: State {
         name: "cart"
-        PropertyChanges { target: listButton; height: 65 }
-        PropertyChanges { target: cartButton; height: 70 }
+        PropertyChanges { target: listButton; height: Theme.barHeight - 5 }
+        PropertyChanges { target: cartButton; height: Theme.barHeight }
     }
 
     transitions: Transition {
-        NumberAnimation { property: "height"; duration: 100; easing.type: Easing.InQuart }
+        NumberAnimation {
+            property: "height"
+            duration: Theme.quickDuration
+            easing.type: Easing.InQuart
+        }
     }
 }

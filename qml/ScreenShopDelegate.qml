@@ -3,7 +3,7 @@ import QtQuick
 
 // One row of the shop screen: an item, which a tap moves between list and cart, or a category
 // header, which takes no touches.
-Item {
+ListRow {
     id: root
 
     required property int index
@@ -14,23 +14,10 @@ Item {
     required property string item_comments
     required property string item_price
     required property string item_category_name
+    required property string currencySymbol
 
-    height: Theme.rowHeight
-    clip: true
-
-    // A row that leaves the list shrinks away instead of vanishing.
-    ListView.onRemove: {
-        root.ListView.delayRemove = true
-        removeAnimation.start()
-    }
-
-    SequentialAnimation {
-        id: removeAnimation
-        NumberAnimation {
-            target: root; property: "height"; to: 0; duration: 200; easing.type: Easing.InQuart
-        }
-        PropertyAction { target: root; property: "ListView.delayRemove"; value: false }
-    }
+    signal toggleClicked()
+    signal deleteClicked()
 
     Item {
         id: itemHalf
@@ -47,7 +34,7 @@ Item {
         MouseArea {
             id: touchArea
             anchors.fill: parent
-            onClicked: listDataModel.toggleItem(root.index)
+            onClicked: root.toggleClicked()
         }
 
         ItemRowTexts {
@@ -60,6 +47,7 @@ Item {
             itemCountUnit: root.item_count_unit
             itemNote: root.item_comments
             itemPrice: root.item_price
+            currencySymbol: root.currencySymbol
         }
 
         ImageButton {
@@ -69,15 +57,10 @@ Item {
             anchors.bottom: parent.bottom
             imageNormal: "qrc:/images/delete-button.png"
             imagePressed: "qrc:/images/delete-button-pressed.png"
-            onButtonClicked: listDataModel.deleteItem(root.index)
+            onButtonClicked: root.deleteClicked()
         }
 
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 2
-            color: Theme.separatorColor
-        }
+        RowSeparator {}
 
         states: State {
             name: "itemPressed"
@@ -86,7 +69,7 @@ Item {
         }
 
         transitions: Transition {
-            ColorAnimation { duration: 100; easing.type: Easing.InQuart }
+            ColorAnimation { duration: Theme.quickDuration; easing.type: Easing.InQuart }
         }
     }
 

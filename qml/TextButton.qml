@@ -10,7 +10,7 @@ Rectangle {
 
     signal buttonClicked()
 
-    height: 70
+    height: Theme.barHeight
     border.width: 1
     border.color: Theme.borderColor
     gradient: root.buttonNormalGradient
@@ -20,7 +20,7 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         color: Theme.lightTextColor
-        font.pixelSize: 25
+        font.pixelSize: Theme.largeFontSize
         font.capitalization: Font.SmallCaps
         text: root.label
     }

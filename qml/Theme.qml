@@ -1,17 +1,35 @@
 pragma Singleton
 import QtQuick
 
-// Colours, gradients and timings that several screens share.
+// The look that every screen shares: sizes, fonts, timings, colours and gradients.
 QtObject {
-    readonly property int fadeDuration: 250
     readonly property int barHeight: 70
     readonly property int rowHeight: 70
     readonly property int rowButtonWidth: 70
+    readonly property int spacing: 5
+    // A screen's list takes what its header and footer bars and the spacings between leave.
+    readonly property int listHeightLoss: 2 * barHeight + 2 * spacing
+
+    readonly property int largeFontSize: 25
+    readonly property int titleFontSize: 20
+    readonly property int detailFontSize: 15
+    readonly property int wheelFontSize: 30
+    readonly property int pointFontSize: 40
+
+    readonly property int fadeDuration: 250
+    // The shop and edit lists fade a little faster when they are sorted.
+    readonly property int sortFadeDuration: 200
+    readonly property int rowResizeDuration: 200
+    readonly property int pauseDuration: 100
+    // Pressed looks, button opacities and heights, and the checkout box.
+    readonly property int quickDuration: 100
 
     readonly property color windowColor: "#FFFAFAFA"
+    readonly property color dialogColor: "#FFFFFFFF"
     readonly property color borderColor: "#FF434E66"
     readonly property color textColor: "#FF000000"
     readonly property color detailTextColor: "#FF101010"
+    readonly property color greyedTextColor: "#FFA0A0A0"
     readonly property color lightTextColor: "#FFFFFFFF"
     readonly property color wheelTextColor: "#FF243559"
     readonly property color categoryBarColor: "#FF647599"
@@ -61,5 +79,10 @@ QtObject {
         GradientStop { position: 0.0; color: "#FFFFFFFF" }
         GradientStop { position: 0.5; color: "#00FFFFFF" }
         GradientStop { position: 1.0; color: "#FF647599" }
+    }
+
+    // A price is shown with the currency symbol after it; no price shows no symbol either.
+    function priceWithSymbol(pPrice: string, pSymbol: string): string {
+        return pPrice !== "" ? pPrice + " " + pSymbol : ""
     }
 }

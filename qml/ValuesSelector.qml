@@ -46,7 +46,7 @@ Item {
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 40
+            font.pixelSize: Theme.pointFontSize
             color: Theme.wheelTextColor
             text: "."
         }

@@ -1,87 +1,104 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import Tovimar.Core
 
 // The window: five screens stacked on top of each other, one shown at a time. The window's state
-// names the screen shown; the transitions between states fade the screens and make the calls
-// into the core that belong to each move.
+// names the screen shown. The screens say what the user wants; the window makes the calls into
+// the core that precede a move and changes the state, and each move's fades and calls stand as
+// one row of the table of moves at the end.
 Rectangle {
     id: root
 
-    objectName: "mainWindow"
-    width: 800
-    height: 480
-    color: Theme.windowColor
+    // The core, as the host publishes it. The screens get what they need from here.
+    // qmllint disable unqualified
+    readonly property ApplicationManager manager: applicationManager
+    readonly property ListsDataModel listsModel: listsDataModel
+    readonly property ListDataModel listModel: listDataModel
+    readonly property CategoriesDataModel categoriesModel: categoriesDataModel
+    readonly property LanguagesDataModel languagesModel: languagesDataModel
+    readonly property CurrencyUnitsDataModel currencyUnitsModel: currencyUnitsDataModel
+    readonly property MeasureUnitsDataModel measureUnitsModel: measureUnitsDataModel
+    // qmllint enable unqualified
 
     // A screen that is fading out still takes touches; only the screen that the state names
     // may move the window on, so that no move starts from a screen that is already left.
-    function shows(pState) {
+    function shows(pState: string): bool {
         return root.state === pState
     }
 
     // Leaving the open list for the overview: the overview reads the list's file, so the list is
     // written first.
     function saveList() {
-        listDataModel.saveModel()
-        applicationManager.updateListsDataModel()
+        root.listModel.saveModel()
+        root.manager.updateListsDataModel()
     }
+
+    objectName: "mainWindow"
+    width: 800
+    height: 480
+    color: Theme.windowColor
 
     ScreenMain {
         id: screenMain
         anchors.fill: parent
+        manager: root.manager
+        listsModel: root.listsModel
+        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
         onShopButtonClicked: currentIndex => {
-            if (root.shows("") && applicationManager.loadList(currentIndex))
+            if (root.shows("") && root.manager.loadList(currentIndex))
                 root.state = "screenShop"
         }
         onEditButtonClicked: currentIndex => {
-            if (root.shows("") && applicationManager.loadList(currentIndex))
+            if (root.shows("") && root.manager.loadList(currentIndex))
                 root.state = "screenEdit"
         }
         onNewButtonClicked: {
-            if (root.shows("") && applicationManager.createNewList())
+            if (root.shows("") && root.manager.createNewList())
                 root.state = "screenEdit"
         }
-        onAboutButtonClicked: {
-            if (root.shows(""))
-                applicationManager.showAboutMessage()
-        }
-        onSettingsButtonClicked: {
-            if (root.shows(""))
-                root.state = "screenSettings"
-        }
+        onAboutButtonClicked: if (root.shows("")) root.manager.showAboutMessage()
+        onSettingsButtonClicked: if (root.shows("")) root.state = "screenSettings"
+        onDeleteListClicked: currentIndex => root.manager.deleteList(currentIndex)
     }
 
     ScreenShop {
         id: screenShop
         anchors.fill: parent
         opacity: 0
-        onHomeButtonClicked: {
-            if (root.shows("screenShop"))
-                root.state = ""
-        }
+        manager: root.manager
+        listModel: root.listModel
+        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
+        onHomeButtonClicked: if (root.shows("screenShop")) root.state = ""
         onEditModeClicked: {
-            if (root.shows("screenShop"))
-                root.state = "screenEdit"
+            if (!root.shows("screenShop"))
+                return
+            root.categoriesModel.loadModel()
+            root.state = "screenEdit"
         }
-        onCheckOutClicked: {
-            if (root.shows("screenShop"))
-                root.state = ""
-        }
+        onCheckOutClicked: if (root.shows("screenShop")) root.state = ""
     }
 
     ScreenEdit {
         id: screenEdit
         anchors.fill: parent
         opacity: 0
+        manager: root.manager
+        listModel: root.listModel
+        measureUnitsModel: root.measureUnitsModel
+        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
         onHomeButtonClicked: {
-            if (root.shows("screenEdit"))
-                root.state = ""
+            if (!root.shows("screenEdit"))
+                return
+            root.categoriesModel.releaseModel()
+            root.listModel.saveModel()
+            root.state = ""
         }
-        onCategoriesButtonClicked: {
-            if (root.shows("screenEdit"))
-                root.state = "screenCategories"
-        }
+        onCategoriesButtonClicked: if (root.shows("screenEdit")) root.state = "screenCategories"
         onShopModeClicked: {
-            if (root.shows("screenEdit"))
-                root.state = "screenShop"
+            if (!root.shows("screenEdit"))
+                return
+            root.categoriesModel.releaseModel()
+            root.state = "screenShop"
         }
     }
 
@@ -89,160 +106,88 @@ Rectangle {
         id: screenCategories
         anchors.fill: parent
         opacity: 0
-        onHomeButtonClicked: {
-            if (root.shows("screenCategories"))
-                root.state = "screenEdit"
-        }
+        manager: root.manager
+        categoriesModel: root.categoriesModel
+        onHomeButtonClicked: if (root.shows("screenCategories")) root.state = "screenEdit"
     }
 
     ScreenSettings {
         id: screenSettings
         anchors.fill: parent
         opacity: 0
-        onCancelClicked: {
-            if (root.shows("screenSettings"))
-                root.state = ""
-        }
+        manager: root.manager
+        languagesModel: root.languagesModel
+        currencyUnitsModel: root.currencyUnitsModel
+        onCancelClicked: if (root.shows("screenSettings")) root.state = ""
         onDoneClicked: (languageId, priceUnitId) => {
             if (!root.shows("screenSettings"))
                 return
-            applicationManager.updateSettings(languageId, priceUnitId)
+            root.manager.updateSettings(languageId, priceUnitId)
             root.state = ""
         }
     }
 
+    // Every screen but the main one hides the main screen.
     states: [
-        State {
-            name: "screenShop"
-            PropertyChanges { target: screenMain; opacity: 0 }
-        },
-        State {
-            name: "screenEdit"
-            PropertyChanges { target: screenMain; opacity: 0 }
-        },
-        State {
-            name: "screenCategories"
-            PropertyChanges { target: screenMain; opacity: 0 }
-        },
-        State {
-            name: "screenSettings"
-            PropertyChanges { target: screenMain; opacity: 0 }
-        }
+        State { name: "screenShop"; PropertyChanges { screenMain.opacity: 0 } },
+        State { name: "screenEdit"; PropertyChanges { screenMain.opacity: 0 } },
+        State { name: "screenCategories"; PropertyChanges { screenMain.opacity: 0 } },
+        State { name: "screenSettings"; PropertyChanges { screenMain.opacity: 0 } }
     ]
 
+    // Every move there is: the calls before the leaving screen fades out, those made while
+    // neither screen shows, and the pause before the next screen fades in.
     transitions: [
-        Transition {
-            from: ""
-            to: "screenShop"
-            SequentialAnimation {
-                PropertyAction { target: screenShop; property: "state"; value: "" }
-                FadeOut { target: screenMain }
-                FadeIn { target: screenShop }
-                PropertyAction { target: screenMain; property: "opacity"; value: 0 }
+        ScreenMove {
+            from: ""; to: "screenShop"; leaving: screenMain; entering: screenShop
+            onStarting: screenShop.state = ""
+        },
+        ScreenMove {
+            from: "screenShop"; to: ""; leaving: screenShop; entering: screenMain
+            onStarting: root.saveList()
+        },
+        ScreenMove {
+            from: ""; to: "screenEdit"; leaving: screenMain; entering: screenEdit
+            onStarting: root.categoriesModel.loadModel()
+        },
+        ScreenMove {
+            from: "screenEdit"; to: ""; leaving: screenEdit; entering: screenMain
+            onStarting: root.saveList()
+        },
+        ScreenMove {
+            from: "screenShop"; to: "screenEdit"; leaving: screenShop; entering: screenEdit
+            onBetweenFades: {
+                root.listModel.displayList()
+                root.listModel.sortByCategory()
+                root.listModel.updateModel()
             }
         },
-        Transition {
-            from: "screenShop"
-            to: ""
-            SequentialAnimation {
-                ScriptAction { script: root.saveList() }
-                FadeOut { target: screenShop }
-                FadeIn { target: screenMain }
-                PropertyAction { target: screenShop; property: "opacity"; value: 0 }
+        ScreenMove {
+            from: "screenEdit"; to: "screenShop"; leaving: screenEdit; entering: screenShop
+            onBetweenFades: {
+                root.listModel.displayList()
+                root.listModel.updateModel()
+                screenShop.state = ""
             }
+            pause: Theme.pauseDuration
         },
-        Transition {
-            from: ""
-            to: "screenEdit"
-            SequentialAnimation {
-                ScriptAction { script: categoriesDataModel.loadModel() }
-                FadeOut { target: screenMain }
-                FadeIn { target: screenEdit }
-                PropertyAction { target: screenMain; property: "opacity"; value: 0 }
-            }
+        ScreenMove {
+            from: "screenEdit"; to: "screenCategories"; leaving: screenEdit
+            entering: screenCategories
+            onStarting: root.manager.updateCategoryItems()
         },
-        Transition {
-            from: "screenEdit"
-            to: ""
-            SequentialAnimation {
-                ScriptAction { script: root.saveList() }
-                FadeOut { target: screenEdit }
-                FadeIn { target: screenMain }
-                PropertyAction { target: screenEdit; property: "opacity"; value: 0 }
-            }
+        ScreenMove {
+            from: "screenCategories"; to: "screenEdit"; leaving: screenCategories
+            entering: screenEdit
+            onStarting: root.manager.updateListItems()
+            pause: Theme.pauseDuration
         },
-        Transition {
-            from: "screenShop"
-            to: "screenEdit"
-            SequentialAnimation {
-                FadeOut { target: screenShop }
-                ScriptAction {
-                    script: {
-                        listDataModel.displayList()
-                        listDataModel.sortByCategory()
-                        listDataModel.updateModel()
-                    }
-                }
-                FadeIn { target: screenEdit }
-                PropertyAction { target: screenShop; property: "opacity"; value: 0 }
-            }
+        ScreenMove {
+            from: ""; to: "screenSettings"; leaving: screenMain; entering: screenSettings
+            onStarting: root.manager.prepareSettings()
         },
-        Transition {
-            from: "screenEdit"
-            to: "screenShop"
-            SequentialAnimation {
-                FadeOut { target: screenEdit }
-                ScriptAction {
-                    script: {
-                        listDataModel.displayList()
-                        listDataModel.updateModel()
-                        screenShop.state = ""
-                    }
-                }
-                PauseAnimation { duration: 100 }
-                FadeIn { target: screenShop }
-                PropertyAction { target: screenEdit; property: "opacity"; value: 0 }
-            }
-        },
-        Transition {
-            from: "screenEdit"
-            to: "screenCategories"
-            SequentialAnimation {
-                ScriptAction { script: applicationManager.updateCategoryItems() }
-                FadeOut { target: screenEdit }
-                FadeIn { target: screenCategories }
-                PropertyAction { target: screenEdit; property: "opacity"; value: 0 }
-            }
-        },
-        Transition {
-            from: "screenCategories"
-            to: "screenEdit"
-            SequentialAnimation {
-                ScriptAction { script: applicationManager.updateListItems() }
-                FadeOut { target: screenCategories }
-                PauseAnimation { duration: 100 }
-                FadeIn { target: screenEdit }
-                PropertyAction { target: screenCategories; property: "opacity"; value: 0 }
-            }
-        },
-        Transition {
-            from: ""
-            to: "screenSettings"
-            SequentialAnimation {
-                ScriptAction { script: applicationManager.prepareSettings() }
-                FadeOut { target: screenMain }
-                FadeIn { target: screenSettings }
-                PropertyAction { target: screenMain; property: "opacity"; value: 0 }
-            }
-        },
-        Transition {
-            from: "screenSettings"
-            to: ""
-            SequentialAnimation {
-                FadeOut { target: screenSettings }
-                FadeIn { target: screenMain }
-                PropertyAction { target: screenSettings; property: "opacity"; value: 0 }
-            }
+        ScreenMove {
+            from: "screenSettings"; to: ""; leaving: screenSettings; entering: screenMain
         }
     ]
 }

@@ -6,6 +6,7 @@ packages=(
     cmake g++ make ninja-build clang-format
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
+    qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qttest qml6-module-qtquick-layouts
     xvfb xdotool imagemagick x11-utils fonts-dejavu-core python3
     clang-14 libclang-rt-14-dev

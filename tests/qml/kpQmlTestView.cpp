@@ -45,13 +45,9 @@ kpQmlTestView::kpQmlTestView()
     : mManager(std::make_unique<kpApplicationManager>())
 {
     QVERIFY(mManager->initialize());
-    mView = std::make_unique<QQuickWidget>();
-    mManager->setParentWidget(mView.get());
-    kpQuickHost::publish(mView->rootContext(), mManager.get());
-    mView->setResizeMode(QQuickWidget::SizeRootObjectToView);
-    mView->resize(800, 480);
-    mView->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
+    mView = kpQuickHost::createView(mManager.get());
     QCOMPARE(mView->status(), QQuickWidget::Ready);
+    mView->resize(800, 480);
     mView->show();
     QVERIFY(QTest::qWaitForWindowExposed(mView.get()));
 }

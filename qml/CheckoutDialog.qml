@@ -1,0 +1,97 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Tovimar.Core
+
+// The checkout summary over the darkened shop screen: the list's name, the number of items in
+// the cart and their total price. Only "Ok" leaves it; its texts are the shop screen's.
+Item {
+    id: root
+
+    required property ApplicationManager manager
+    required property ListDataModel listModel
+    required property string currencySymbol
+
+    signal okClicked()
+
+    opacity: 0
+    visible: opacity >= 0.001
+
+    Behavior on opacity {
+        NumberAnimation { duration: Theme.quickDuration; easing.type: Easing.InQuart }
+    }
+
+    // Takes every tap beside the box.
+    Rectangle {
+        anchors.fill: parent
+        color: Theme.shadeColor
+        opacity: Theme.shadeOpacity
+
+        MouseArea {
+            anchors.fill: parent
+        }
+    }
+
+    Rectangle {
+        anchors.centerIn: parent
+        width: 400
+        height: 300
+        color: Theme.dialogColor
+        border.width: 2
+        border.color: Theme.borderColor
+
+        Column {
+            anchors.fill: parent
+            spacing: 10
+
+            ScreenHeader {
+                width: parent.width
+                height: 50
+                buttonOneOpacity: 0
+                buttonTwoOpacity: 0
+                headerLabel: root.listModel.listName
+                onBarClicked: root.manager.toogleFullscreen()
+            }
+
+            Text {
+                width: parent.width
+                height: 150
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                font.pixelSize: Theme.titleFontSize
+                color: Theme.textColor
+                textFormat: Text.PlainText
+                text: (root.listModel.checkoutAmount !== ""
+                       ? qsTranslate("ScreenShop", "Items in cart") + root.manager.nullString
+                         + ": " + root.listModel.checkoutAmount + "\n"
+                       : "")
+                      + (root.listModel.checkoutPrice !== ""
+                         ? qsTranslate("ScreenShop", "Total price") + root.manager.nullString
+                           + ": "
+                           + Theme.priceWithSymbol(root.listModel.checkoutPrice,
+                                                   root.currencySymbol)
+                         : "")
+            }
+
+            TextButton {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 200
+                radius: 10
+                label: "Ok"
+
+                // Over the whole button, so the tap leaves at once without a pressed look.
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        root.opacity = 0
+                        root.okClicked()
+                    }
+                }
+            }
+
+            Item {
+                width: parent.width
+                height: 10
+            }
+        }
+    }
+}

@@ -1,0 +1,134 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import Tovimar.Core
+
+// The item dialog of the edit screen: the amount and its unit, the price and the note of one
+// item. The core turns its wheels and reads them back, finding them by their object names; the
+// dialog keeps no copy of the values. Its texts are the edit screen's.
+Item {
+    id: root
+
+    required property ApplicationManager manager
+    required property MeasureUnitsDataModel measureUnitsModel
+    required property string currencySymbol
+    required property string title
+    property int currentItemIndex: 0
+
+    signal deleteClicked()
+    signal cancelClicked()
+    signal doneClicked()
+
+    opacity: 0
+    visible: opacity >= 0.001
+
+    Component {
+        id: digitEntry
+        WheelEntry {
+            required property int index
+            font.pixelSize: Theme.wheelFontSize
+            text: index
+        }
+    }
+
+    Component {
+        id: unitEntry
+        WheelEntry {
+            required property string measure_name
+            text: measure_name
+        }
+    }
+
+    Component {
+        id: currencyEntry
+        WheelEntry {
+            text: root.currencySymbol
+        }
+    }
+
+    Column {
+        anchors.fill: parent
+
+        ScreenHeader {
+            width: parent.width
+            height: 40
+            buttonOneOpacity: 0
+            buttonTwoOpacity: 0
+            headerLabel: root.title
+            onBarClicked: root.manager.toogleFullscreen()
+        }
+
+        Item { width: parent.width; height: 10 }
+
+        FieldLabel { text: qsTranslate("ScreenEdit", "Amount") + root.manager.nullString }
+
+        DigitsSelector {
+            objectName: "amountSelector"
+            digitDelegate: digitEntry
+            selectorModel7: root.measureUnitsModel
+            selectorDelegate7: unitEntry
+        }
+
+        Item { width: parent.width; height: 10 }
+
+        FieldLabel { text: qsTranslate("ScreenEdit", "Price") + root.manager.nullString }
+
+        DigitsSelector {
+            objectName: "priceSelector"
+            digitDelegate: digitEntry
+            selectorModel7: 1
+            selectorDelegate7: currencyEntry
+        }
+
+        Item { width: parent.width; height: 10 }
+
+        FieldLabel { text: qsTranslate("ScreenEdit", "Note") + root.manager.nullString }
+
+        Rectangle {
+            width: parent.width
+            height: 60
+            color: "transparent"
+            border.width: 1
+            border.color: Theme.borderColor
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: noteInput.forceActiveFocus()
+            }
+
+            TextInput {
+                id: noteInput
+                objectName: "noteSelector"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width - 10
+                clip: true
+                horizontalAlignment: TextInput.AlignLeft
+                color: Theme.textColor
+                font.pixelSize: Theme.largeFontSize
+                selectByMouse: true
+            }
+        }
+    }
+
+    Row {
+        anchors.bottom: parent.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        height: Theme.barHeight
+
+        TextButton {
+            width: root.width / 3
+            label: qsTranslate("ScreenEdit", "Delete") + root.manager.nullString
+            onButtonClicked: root.deleteClicked()
+        }
+        TextButton {
+            width: root.width / 3
+            label: qsTranslate("ScreenEdit", "Cancel") + root.manager.nullString
+            onButtonClicked: root.cancelClicked()
+        }
+        TextButton {
+            width: root.width / 3
+            label: qsTranslate("ScreenEdit", "Done") + root.manager.nullString
+            onButtonClicked: root.doneClicked()
+        }
+    }
+}

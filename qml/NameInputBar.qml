@@ -1,0 +1,68 @@
+import QtQuick
+
+// The footer's text input for the name of a new product, with its "Ok" button, half transparent
+// while there is nothing to add. A name is handed on together with the list's current row.
+Row {
+    id: root
+
+    required property ListView list
+    required property string okLabel
+    property alias inputName: input.objectName
+    // Whether a tap anywhere in the box gives the input the focus, or only a tap on the input.
+    property bool boxTakesFocus: false
+
+    signal nameEntered(int row, string name)
+
+    // The current row, or -1 when it names no row: the view keeps its current index when its
+    // rows go (after deleting all of them, for one), and an index beyond the rows would file a
+    // typed-in product under an empty category without asking for one.
+    function selectedRow(): int {
+        return root.list.currentIndex < root.list.count ? root.list.currentIndex : -1
+    }
+
+    function enterName() {
+        if (input.text === "")
+            return
+        root.nameEntered(root.selectedRow(), input.text)
+        input.text = ""
+    }
+
+    height: Theme.barHeight
+
+    Rectangle {
+        width: root.width - okButton.width
+        height: Theme.barHeight - 1
+        color: "transparent"
+        border.width: 1
+        border.color: Theme.borderColor
+
+        MouseArea {
+            anchors.fill: parent
+            enabled: root.boxTakesFocus
+            onClicked: input.forceActiveFocus()
+        }
+
+        TextInput {
+            id: input
+            anchors.centerIn: parent
+            width: parent.width - 10
+            clip: true
+            color: Theme.textColor
+            font.pixelSize: Theme.largeFontSize
+            selectByMouse: true
+            onAccepted: root.enterName()
+        }
+    }
+
+    TextButton {
+        id: okButton
+        width: Theme.rowButtonWidth
+        label: root.okLabel
+        opacity: input.text === "" ? 0.5 : 1
+        onButtonClicked: root.enterName()
+
+        Behavior on opacity {
+            NumberAnimation { duration: Theme.quickDuration; easing.type: Easing.InQuart }
+        }
+    }
+}

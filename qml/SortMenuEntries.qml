@@ -1,0 +1,38 @@
+import QtQuick
+import Tovimar.Core
+
+// The menu entries that choose how a screen's list is sorted. Each closes the menu. Where the
+// list can tell its order (the shopping list can, the catalogue cannot), choosing the order in
+// force again only closes the menu.
+Column {
+    id: root
+
+    required property ScreenMenu menu
+    required property string byCategoryLabel
+    required property string byProductLabel
+    property ListDataModel sortedList: null
+
+    signal sortByCategoryClicked()
+    signal sortByProductClicked()
+
+    spacing: Theme.spacing
+
+    MenuItem {
+        width: root.width
+        itemLabel: root.byCategoryLabel
+        onItemClicked: {
+            root.menu.close()
+            if (!root.sortedList || !root.sortedList.isSortByCategory())
+                root.sortByCategoryClicked()
+        }
+    }
+    MenuItem {
+        width: root.width
+        itemLabel: root.byProductLabel
+        onItemClicked: {
+            root.menu.close()
+            if (!root.sortedList || !root.sortedList.isSortByProduct())
+                root.sortByProductClicked()
+        }
+    }
+}

@@ -3,13 +3,19 @@ BUILD_DIR := build
 JOBS ?= 2
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: run test test-sanitize screenshots package bench deps configure build fuzz
+.PHONY: run test lint test-sanitize screenshots package bench deps configure build fuzz
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# qmllint over every QML document and clang-format over every C++ file: either finding anything
+# fails.
+lint: build
+	cmake --build $(BUILD_DIR) --target all_qmllint
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

@@ -14,13 +14,8 @@ Item {
     // Hidden by opacity means untouchable too: a button at opacity 0 lets taps through.
     visible: opacity >= 0.001
 
-    Image {
+    Glyph {
         id: image
-        anchors.centerIn: parent
-        width: 50
-        height: 50
-        sourceSize.width: 50
-        sourceSize.height: 50
         source: root.imageNormal
     }
 

@@ -5,7 +5,14 @@ import QtQuick
 Item {
     id: root
 
+    required property int index
     property bool growsIn: false
+    // The list's current row is its selection: a tap on it clears it, a tap elsewhere moves it.
+    readonly property bool current: ListView.isCurrentItem
+
+    function toggleCurrent() {
+        root.ListView.view.currentIndex = root.current ? -1 : root.index
+    }
 
     height: Theme.rowHeight
     clip: true

@@ -6,23 +6,17 @@ import QtQuick
 ListRow {
     id: root
 
-    required property int index
     required property string item_type
     required property string item_status
     required property string item_name
     required property string item_category_name
 
-    readonly property bool current: ListView.isCurrentItem
     readonly property bool listed: root.item_status === "unknown"
 
     signal tickClicked()
     signal deleteClicked()
     signal renameItemClicked()
     signal renameCategoryClicked()
-
-    function toggleCurrent() {
-        root.ListView.view.currentIndex = root.current ? -1 : root.index
-    }
 
     growsIn: true
 
@@ -54,12 +48,7 @@ ListRow {
             width: 50
             opacity: root.listed || root.item_status === "checked" ? 1 : 0
 
-            Image {
-                anchors.centerIn: parent
-                width: 50
-                height: 50
-                sourceSize.width: 50
-                sourceSize.height: 50
+            Glyph {
                 source: "qrc:/images/check-mark.png"
             }
         }

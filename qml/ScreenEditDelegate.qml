@@ -6,7 +6,6 @@ import QtQuick
 ListRow {
     id: root
 
-    required property int index
     required property string item_type
     required property string item_name
     required property string item_count
@@ -16,13 +15,7 @@ ListRow {
     required property string item_category_name
     required property string currencySymbol
 
-    readonly property bool current: ListView.isCurrentItem
-
     signal editClicked()
-
-    function toggleCurrent() {
-        root.ListView.view.currentIndex = root.current ? -1 : root.index
-    }
 
     growsIn: true
 

@@ -6,7 +6,6 @@ import QtQuick
 ListRow {
     id: root
 
-    required property int index
     required property string item_type
     required property string item_name
     required property string item_count

@@ -4,10 +4,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QTimer>
+#include <functional>
 
 // Generated with the QML module Tovimar.Core. The core is linked statically without a plugin,
 // so the host registers the module's types itself.
@@ -25,6 +29,50 @@ void setApplicationNames()
 }
 
 namespace {
+
+// Makes what QML asks to be made asynchronously in short slices between the window's events, so
+// that a touch is answered while screens are still being made; QQuickWidget brings no controller
+// of its own. Tells whenever it has made everything that was asked for.
+class SlicedIncubationController : public QObject, public QQmlIncubationController
+{
+public:
+    SlicedIncubationController(QObject *pParent, std::function<void()> pAllMade)
+        : QObject(pParent)
+        , mAllMade(std::move(pAllMade))
+    {
+        mSliceTimer.setInterval(0);
+        connect(&mSliceTimer, &QTimer::timeout, this, [this]() { incubateFor(SliceMs); });
+    }
+
+protected:
+    void incubatingObjectCountChanged(int pIncubatingObjectCount) override
+    {
+        if (pIncubatingObjectCount > 0) {
+            mSliceTimer.start();
+            return;
+        }
+        mSliceTimer.stop();
+        mAllMade();
+    }
+
+private:
+    static constexpr int SliceMs = 5;
+    QTimer mSliceTimer;
+    std::function<void()> mAllMade;
+};
+
+// The screens not shown at first are made after the first frame; the product-name inputs among
+// them get their hint once they exist. The controller is the view's child, made after the
+// engine: it outlives every call the engine may make to it.
+void makeHiddenScreensInSlices(QQuickWidget *pView)
+{
+    const QPointer<QQuickItem> root = pView->rootObject();
+    pView->engine()->setIncubationController(new SlicedIncubationController(pView, [pView, root]() {
+        // Screens given up while the window closes leave no inputs to tell.
+        if (root)
+            disablePredictiveText(pView);
+    }));
+}
 
 void showInitializationError()
 {
@@ -62,6 +110,7 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
     disablePredictiveText(view.get());
+    makeHiddenScreensInSlices(view.get());
     return view;
 }
 

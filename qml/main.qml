@@ -38,92 +38,116 @@ Rectangle {
     height: 480
     color: Theme.windowColor
 
-    ScreenMain {
+    // The first frame waits for the main screen alone; the other screens are made after it.
+    Connections {
+        id: firstFrame
+        target: root.Window.window
+        function onAfterRendering() {
+            firstFrame.enabled = false
+            for (const screen of [screenShop, screenEdit, screenCategories, screenSettings])
+                screen.makeInBackground()
+        }
+    }
+
+    ScreenLayer {
         id: screenMain
         anchors.fill: parent
-        manager: root.manager
-        listsModel: root.listsModel
-        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-        onShopButtonClicked: currentIndex => {
-            if (root.shows("") && root.manager.loadList(currentIndex))
-                root.state = "screenShop"
+        opacity: 1
+        madeForFirstFrame: true
+        screenComponent: ScreenMain {
+            anchors.fill: parent
+            manager: root.manager
+            listsModel: root.listsModel
+            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
+            onShopButtonClicked: currentIndex => {
+                if (root.shows("") && root.manager.loadList(currentIndex))
+                    root.state = "screenShop"
+            }
+            onEditButtonClicked: currentIndex => {
+                if (root.shows("") && root.manager.loadList(currentIndex))
+                    root.state = "screenEdit"
+            }
+            onNewButtonClicked: {
+                if (root.shows("") && root.manager.createNewList())
+                    root.state = "screenEdit"
+            }
+            onAboutButtonClicked: if (root.shows("")) root.manager.showAboutMessage()
+            onSettingsButtonClicked: if (root.shows("")) root.state = "screenSettings"
+            onDeleteListClicked: currentIndex => root.manager.deleteList(currentIndex)
         }
-        onEditButtonClicked: currentIndex => {
-            if (root.shows("") && root.manager.loadList(currentIndex))
-                root.state = "screenEdit"
-        }
-        onNewButtonClicked: {
-            if (root.shows("") && root.manager.createNewList())
-                root.state = "screenEdit"
-        }
-        onAboutButtonClicked: if (root.shows("")) root.manager.showAboutMessage()
-        onSettingsButtonClicked: if (root.shows("")) root.state = "screenSettings"
-        onDeleteListClicked: currentIndex => root.manager.deleteList(currentIndex)
     }
 
-    ScreenShop {
+    ScreenLayer {
         id: screenShop
         anchors.fill: parent
-        opacity: 0
-        manager: root.manager
-        listModel: root.listModel
-        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-        onHomeButtonClicked: if (root.shows("screenShop")) root.state = ""
-        onEditModeClicked: {
-            if (!root.shows("screenShop"))
-                return
-            root.categoriesModel.loadModel()
-            root.state = "screenEdit"
+        screenComponent: ScreenShop {
+            anchors.fill: parent
+            manager: root.manager
+            listModel: root.listModel
+            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
+            onHomeButtonClicked: if (root.shows("screenShop")) root.state = ""
+            onEditModeClicked: {
+                if (!root.shows("screenShop"))
+                    return
+                root.categoriesModel.loadModel()
+                root.state = "screenEdit"
+            }
+            onCheckOutClicked: if (root.shows("screenShop")) root.state = ""
         }
-        onCheckOutClicked: if (root.shows("screenShop")) root.state = ""
     }
 
-    ScreenEdit {
+    ScreenLayer {
         id: screenEdit
         anchors.fill: parent
-        opacity: 0
-        manager: root.manager
-        listModel: root.listModel
-        measureUnitsModel: root.measureUnitsModel
-        currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-        onHomeButtonClicked: {
-            if (!root.shows("screenEdit"))
-                return
-            root.categoriesModel.releaseModel()
-            root.listModel.saveModel()
-            root.state = ""
-        }
-        onCategoriesButtonClicked: if (root.shows("screenEdit")) root.state = "screenCategories"
-        onShopModeClicked: {
-            if (!root.shows("screenEdit"))
-                return
-            root.categoriesModel.releaseModel()
-            root.state = "screenShop"
+        screenComponent: ScreenEdit {
+            anchors.fill: parent
+            manager: root.manager
+            listModel: root.listModel
+            measureUnitsModel: root.measureUnitsModel
+            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
+            onHomeButtonClicked: {
+                if (!root.shows("screenEdit"))
+                    return
+                root.categoriesModel.releaseModel()
+                root.listModel.saveModel()
+                root.state = ""
+            }
+            onCategoriesButtonClicked: if (root.shows("screenEdit")) root.state = "screenCategories"
+            onShopModeClicked: {
+                if (!root.shows("screenEdit"))
+                    return
+                root.categoriesModel.releaseModel()
+                root.state = "screenShop"
+            }
         }
     }
 
-    ScreenCategories {
+    ScreenLayer {
         id: screenCategories
         anchors.fill: parent
-        opacity: 0
-        manager: root.manager
-        categoriesModel: root.categoriesModel
-        onHomeButtonClicked: if (root.shows("screenCategories")) root.state = "screenEdit"
+        screenComponent: ScreenCategories {
+            anchors.fill: parent
+            manager: root.manager
+            categoriesModel: root.categoriesModel
+            onHomeButtonClicked: if (root.shows("screenCategories")) root.state = "screenEdit"
+        }
     }
 
-    ScreenSettings {
+    ScreenLayer {
         id: screenSettings
         anchors.fill: parent
-        opacity: 0
-        manager: root.manager
-        languagesModel: root.languagesModel
-        currencyUnitsModel: root.currencyUnitsModel
-        onCancelClicked: if (root.shows("screenSettings")) root.state = ""
-        onDoneClicked: (languageId, priceUnitId) => {
-            if (!root.shows("screenSettings"))
-                return
-            root.manager.updateSettings(languageId, priceUnitId)
-            root.state = ""
+        screenComponent: ScreenSettings {
+            anchors.fill: parent
+            manager: root.manager
+            languagesModel: root.languagesModel
+            currencyUnitsModel: root.currencyUnitsModel
+            onCancelClicked: if (root.shows("screenSettings")) root.state = ""
+            onDoneClicked: (languageId, priceUnitId) => {
+                if (!root.shows("screenSettings"))
+                    return
+                root.manager.updateSettings(languageId, priceUnitId)
+                root.state = ""
+            }
         }
     }
 
@@ -140,7 +164,7 @@ Rectangle {
     transitions: [
         ScreenMove {
             from: ""; to: "screenShop"; leaving: screenMain; entering: screenShop
-            onStarting: screenShop.state = ""
+            onStarting: screenShop.screen.state = ""
         },
         ScreenMove {
             from: "screenShop"; to: ""; leaving: screenShop; entering: screenMain
@@ -167,7 +191,7 @@ Rectangle {
             onBetweenFades: {
                 root.listModel.displayList()
                 root.listModel.updateModel()
-                screenShop.state = ""
+                screenShop.screen.state = ""
             }
             pause: Theme.pauseDuration
         },

@@ -9,6 +9,7 @@
 #include <QQuickWidget>
 #include <QStyleHints>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +51,11 @@ kpQmlTestView::kpQmlTestView()
     mView->resize(800, 480);
     mView->show();
     QVERIFY(QTest::qWaitForWindowExposed(mView.get()));
+    // The screens not shown at first are made after the first frame.
+    QVERIFY(QTest::qWaitFor([this]() {
+        return std::all_of(ScreenComponents.cbegin(), ScreenComponents.cend(),
+                           [this](const QString &pComponent) { return screen(pComponent); });
+    }));
 }
 
 // The view goes before the manager, as in the program.
@@ -64,13 +70,20 @@ QQuickItem *kpQmlTestView::window() const
     return mView->rootObject();
 }
 
-QQuickItem *kpQmlTestView::screen(const QString &pComponent) const
+QQuickItem *kpQmlTestView::layer(const QString &pComponent) const
 {
     for (QQuickItem *child : window()->childItems()) {
-        if (isComponent(child, pComponent))
+        auto *shown = child->property("screen").value<QQuickItem *>();
+        if (shown && isComponent(shown, pComponent))
             return child;
     }
     return nullptr;
+}
+
+QQuickItem *kpQmlTestView::screen(const QString &pComponent) const
+{
+    QQuickItem *holder = layer(pComponent);
+    return holder ? holder->property("screen").value<QQuickItem *>() : nullptr;
 }
 
 QQuickItem *kpQmlTestView::menu(const QString &pScreen) const
@@ -129,7 +142,7 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
         [&]() {
             for (const QString &component : ScreenComponents) {
                 const qreal wanted = component == pComponent ? 1.0 : 0.0;
-                if (screen(component)->opacity() != wanted)
+                if (layer(component)->opacity() != wanted)
                     return false;
             }
             return true;

@@ -22,8 +22,10 @@ public:
     kpApplicationManager &manager() { return *mManager; }
     QQuickWidget *view() { return mView.get(); }
     QQuickItem *window() const;
-    // The window's child of the given component, such as "ScreenShop".
+    // The screen of the given component, such as "ScreenShop", and the window's child that holds
+    // it and fades it in and out.
     QQuickItem *screen(const QString &pComponent) const;
+    QQuickItem *layer(const QString &pComponent) const;
     // The menu of the given screen.
     QQuickItem *menu(const QString &pScreen) const;
     // The edit screen's item dialog.

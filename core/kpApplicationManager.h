@@ -6,6 +6,7 @@
 #include "kpListDataModel.h"
 #include "kpListsDataModel.h"
 #include "kpMeasureUnitsDataModel.h"
+#include "kpValueWheels.h"
 
 #include <QHash>
 #include <QObject>
@@ -67,25 +68,8 @@ private:
     static bool ensureListsDirectory();
     static QString listFilename();
     static QString settingsFilename();
-    QObject *findQmlObject(const char *pObjectName) const;
     bool isKnownLanguage(int pLanguageId) const;
     void loadTranslation();
-
-    // What the item dialog's wheels were given for a value they cannot show (an amount beyond
-    // them, a unit the table lacks), so that confirming the dialog with those wheels untouched
-    // keeps the value instead of storing another one.
-    struct WheelsShown
-    {
-        int row = -1;
-        QList<int> wheels;
-        QString storedText;
-
-        QString keptOr(int pRow, const QList<int> &pWheels, const QString &pReadText) const
-        {
-            return row == pRow && wheels == pWheels ? storedText : pReadText;
-        }
-    };
-    QString readBackWheels(QObject *pSelector, const WheelsShown &pShown, int pRow) const;
 
     QQuickWidget *mParentWidget = nullptr;
     kpListsDataModel mListsDataModel;
@@ -96,9 +80,10 @@ private:
     kpMeasureUnitsDataModel mMeasureUnitsDataModel;
     const QStringList mLanguageCodes = {QStringLiteral("en"), QStringLiteral("ru")};
     QTranslator mTranslator;
-    WheelsShown mAmountShown;
-    WheelsShown mPriceShown;
-    WheelsShown mUnitShown;
+    // What the item dialog's wheels were given when it opened.
+    kpValueWheels::Shown mAmountShown;
+    kpValueWheels::Shown mPriceShown;
+    kpValueWheels::Shown mUnitShown;
 
     QString mAboutText;
     QString mAboutTitle;

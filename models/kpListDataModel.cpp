@@ -2,6 +2,7 @@
 
 #include "kpCompressedXmlFile.h"
 #include "kpItemRecord.h"
+#include "kpListFile.h"
 
 #include <QFile>
 #include <QInputDialog>
@@ -14,13 +15,7 @@ using namespace kpItemRecord;
 
 namespace {
 
-const QString RootElement = QStringLiteral("tovimar_list");
 const QString ItemElement = QStringLiteral("item");
-const QString VersionKey = QStringLiteral("version");
-const QString ListNameKey = QStringLiteral("name");
-const QString ItemsListKey = QStringLiteral("items_list");
-const QString PriceListKey = QStringLiteral("price_list");
-const QString FilenameKey = QStringLiteral("filename");
 const QString FormatVersion = QStringLiteral("1.0.0");
 constexpr int ListCompressionLevel = 9;
 constexpr int HeaderRowHeight = 50;
@@ -43,13 +38,13 @@ QVariant kpListDataModel::modelData(int pRole) const
 {
     switch (pRole) {
     case ListNameRole:
-        return mListHeader.value(ListNameKey);
+        return mListHeader.value(kpListFile::Name);
     case ListItemsListRole:
         return mListAmount;
     case ListPriceListRole:
         return mListPrice;
     case ListFilenameRole:
-        return mListHeader.value(FilenameKey);
+        return mListHeader.value(kpListFile::Filename);
     }
     return kpModelRoles::emptyValue(pRole);
 }
@@ -124,9 +119,9 @@ bool kpListDataModel::loadModel(QString pListFilename)
     // of the reader is refused as a whole, like one that does not uncompress.
     kpCompressedXmlFile::ElementReader reader(document);
     while (reader.readNextStartElement()) {
-        if (reader.name() == RootElement) {
+        if (reader.name() == kpListFile::RootElement) {
             mListHeader.insert(reader.attributes());
-            mListHeader.insert(FilenameKey, pListFilename);
+            mListHeader.insert(kpListFile::Filename, pListFilename);
         } else if (reader.name() == ItemElement) {
             mItemList.append(reader.attributes());
         }
@@ -142,7 +137,7 @@ bool kpListDataModel::loadModel(QString pListFilename)
 
 bool kpListDataModel::saveModel()
 {
-    const QString filename = mListHeader.value(FilenameKey);
+    const QString filename = mListHeader.value(kpListFile::Filename);
     if (filename.isEmpty())
         return false;
     updateCountPrice();
@@ -157,11 +152,11 @@ QByteArray kpListDataModel::listDocument() const
     QByteArray document;
     QXmlStreamWriter writer(&document);
     writer.setAutoFormatting(true);
-    writer.writeStartElement(RootElement);
-    writer.writeAttribute(VersionKey, FormatVersion);
-    writer.writeAttribute(ListNameKey, mListHeader.value(ListNameKey));
-    writer.writeAttribute(ItemsListKey, mListAmount);
-    writer.writeAttribute(PriceListKey, mListPrice);
+    writer.writeStartElement(kpListFile::RootElement);
+    writer.writeAttribute(kpListFile::Version, FormatVersion);
+    writer.writeAttribute(kpListFile::Name, mListHeader.value(kpListFile::Name));
+    writer.writeAttribute(kpListFile::ItemsList, mListAmount);
+    writer.writeAttribute(kpListFile::PriceList, mListPrice);
     for (const Item &item : mItemList) {
         if (item.value(Status) == Deleted)
             continue;
@@ -170,6 +165,11 @@ QByteArray kpListDataModel::listDocument() const
     }
     writer.writeEndElement();
     return document;
+}
+
+QString kpListDataModel::listName() const
+{
+    return mListHeader.value(kpListFile::Name);
 }
 
 bool kpListDataModel::newModel(QString pListFilename)
@@ -187,11 +187,11 @@ bool kpListDataModel::newModel(QString pListFilename)
     mCartPrice.clear();
     clearItems();
     mListHeader = {
-        {ListNameKey, name},
-        {VersionKey, FormatVersion},
-        {FilenameKey, pListFilename},
-        {ItemsListKey, QStringLiteral("0")},
-        {PriceListKey, QStringLiteral("0")},
+        {kpListFile::Name, name},
+        {kpListFile::Version, FormatVersion},
+        {kpListFile::Filename, pListFilename},
+        {kpListFile::ItemsList, QStringLiteral("0")},
+        {kpListFile::PriceList, QStringLiteral("0")},
     };
     emit listNameChanged();
     return saveModel();

@@ -63,7 +63,7 @@ public slots:
     void updateCountPrice();
     QString checkoutAmount() const { return mCartAmount; }
     QString checkoutPrice() const { return mCartPrice; }
-    QString listName() const { return mListHeader.value(QStringLiteral("name")); }
+    QString listName() const;
     void setCurrencyUnitSymbol(QString pCurrencySymbol) { mCurrencySymbol = pCurrencySymbol; }
     QString currencyUnitSymbol() const { return mCurrencySymbol; }
 

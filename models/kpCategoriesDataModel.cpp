@@ -266,15 +266,11 @@ bool kpCategoriesDataModel::addNewItem(int pIndex, QString pItemName)
     category = category.toLower();
     const QString name = pItemName.toLower();
     for (const Item &item : std::as_const(mItemList)) {
-        if (item.value(Status) != Deleted && item.value(Name).toLower() == name
-            && item.value(Category).toLower() == category)
+        if (item.value(Status) != Deleted && isSameProduct(item, name, category))
             return false;
     }
 
-    Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, QString()},
-    };
+    Item record = newRecord(name, category, Unchecked);
     record.insert(Status, statusFromList(record));
     const int item = int(mItemList.size());
     mItemList.append(record);
@@ -352,13 +348,10 @@ void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
     const QString category = pItem.value(Category).toLower();
     // Deleted products count too: the user deleted them, the list must not bring them back.
     for (const Item &item : std::as_const(mItemList)) {
-        if (item.value(Name).toLower() == name && item.value(Category).toLower() == category)
+        if (isSameProduct(item, name, category))
             return;
     }
-    const Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
-    };
+    const Item record = newRecord(name, category, Unchecked);
     beginResetModel();
     const int item = int(mItemList.size());
     if (mSortMode == SortByCategory)
@@ -370,10 +363,11 @@ void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
 
 void kpCategoriesDataModel::updateItem(QHash<QString, QString> pItem)
 {
+    const QString name = pItem.value(Name);
+    const QString category = pItem.value(Category);
     const auto product
         = std::find_if(mItemList.begin(), mItemList.end(), [&](const Item &pProduct) {
-              return pProduct.value(Name) == pItem.value(Name)
-                  && pProduct.value(Category) == pItem.value(Category);
+              return isSameProduct(pProduct, name, category);
           });
     if (product == mItemList.end())
         return;

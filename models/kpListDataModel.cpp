@@ -231,10 +231,10 @@ int kpListDataModel::itemHeight(int pIndex) const
     return isHeader ? HeaderRowHeight : ItemRowHeight;
 }
 
-bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
+bool kpListDataModel::hasUncheckedItem(const QString &pName) const
 {
     for (const Item &item : mItemList) {
-        if (item.value(Status) == Unchecked && item.value(Name).toLower() == pLowerName)
+        if (item.value(Status) == Unchecked && isSameText(item.value(Name), pName))
             return true;
     }
     return false;
@@ -243,8 +243,7 @@ bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
 int kpListDataModel::reusableItem(const QString &pName, const QString &pCategory) const
 {
     for (int item = 0; item < mItemList.size(); ++item) {
-        const Item &record = mItemList.at(item);
-        if (record.value(Name).toLower() == pName && record.value(Category) == pCategory)
+        if (isSameProduct(mItemList.at(item), pName, pCategory))
             return item;
     }
     return -1;
@@ -268,10 +267,7 @@ bool kpListDataModel::addItem(int pIndex, QString pItemName)
     }
     category = category.toLower();
 
-    const Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
-    };
+    const Item record = newRecord(name, category, Unchecked);
     int item = reusableItem(name, category);
     if (item >= 0) {
         mItemList[item] = record;

@@ -83,7 +83,7 @@ private:
 
     QByteArray listDocument() const;
     QString wantedStatus() const;
-    bool hasUncheckedItem(const QString &pLowerName) const;
+    bool hasUncheckedItem(const QString &pName) const;
     int reusableItem(const QString &pName, const QString &pCategory) const;
     void removeAllRows();
 

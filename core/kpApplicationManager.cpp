@@ -124,7 +124,7 @@ void kpApplicationManager::loadTranslation()
                            + mLanguagesDataModel.currentLanguageCode() + QStringLiteral(".qm"));
 }
 
-void kpApplicationManager::saveSettings(QHash<QString, QString> pSettings)
+void kpApplicationManager::saveSettings(const QHash<QString, QString> &pSettings)
 {
     const QString filename = settingsFilename();
     if (!QDir().mkpath(QFileInfo(filename).absolutePath()))
@@ -142,7 +142,7 @@ void kpApplicationManager::saveSettings(QHash<QString, QString> pSettings)
         writer.writeAttribute(QStringLiteral("value"), pSettings.value(key));
     }
     writer.writeEndElement();
-    kpCompressedXmlFile::writeAtomically(filename, document);
+    (void)kpCompressedXmlFile::writeAtomically(filename, document);
 }
 
 void kpApplicationManager::updateSettings(int pLanguageId, int pPriceUnitId)
@@ -269,7 +269,7 @@ bool kpApplicationManager::deleteList(int pListIndex)
                              QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok)
         mListsDataModel.deleteList(pListIndex);
-    updateListsDataModel();
+    (void)updateListsDataModel();
     return true;
 }
 

@@ -26,7 +26,7 @@ class kpApplicationManager : public QObject
 public:
     explicit kpApplicationManager(QObject *pParent = nullptr);
 
-    bool initialize();
+    [[nodiscard]] bool initialize();
     void setParentWidget(QQuickWidget *pParentWidget);
 
     kpListsDataModel *listsDataModel() { return &mListsDataModel; }
@@ -38,7 +38,7 @@ public:
 
     void translateUi();
     void loadSettings();
-    void saveSettings(QHash<QString, QString> pSettings);
+    void saveSettings(const QHash<QString, QString> &pSettings);
 
     // Root of every file of the program: the per-user data location of the toolkit.
     static QString dataLocation();
@@ -47,8 +47,8 @@ signals:
     void languageChanged();
 
 public slots:
-    bool updateListsDataModel();
-    bool loadList(int pListIndex);
+    [[nodiscard]] bool updateListsDataModel();
+    [[nodiscard]] bool loadList(int pListIndex);
     bool deleteList(int pListIndex);
     void updateCategoryItems();
     void updateListItems();
@@ -60,12 +60,12 @@ public slots:
     void updateListItem(int pCurrentIndex);
     void updateSettings(int pLanguageId, int pPriceUnitId);
     void prepareSettings();
-    bool createNewList();
+    [[nodiscard]] bool createNewList();
     void toogleFullscreen();
 
 private:
     static QString listsDirectory();
-    static bool ensureListsDirectory();
+    [[nodiscard]] static bool ensureListsDirectory();
     static QString listFilename();
     static QString settingsFilename();
     bool isKnownLanguage(int pLanguageId) const;

@@ -32,7 +32,7 @@ kpCategoriesDataModel::kpCategoriesDataModel(QObject *pParent)
 kpCategoriesDataModel::~kpCategoriesDataModel()
 {
     if (!mItemList.isEmpty())
-        saveModel();
+        (void)saveModel();
 }
 
 QHash<int, QByteArray> kpCategoriesDataModel::roleNames() const
@@ -144,7 +144,7 @@ QByteArray kpCategoriesDataModel::catalogueDocument() const
 
 void kpCategoriesDataModel::releaseModel()
 {
-    saveModel();
+    (void)saveModel();
     clearItems();
     mListItems.clear();
     mSortMode = SortByCategory;
@@ -252,7 +252,7 @@ QList<kpCategoriesDataModel::Item> kpCategoriesDataModel::checkedItems()
     return checked;
 }
 
-bool kpCategoriesDataModel::addNewItem(int pIndex, QString pItemName)
+bool kpCategoriesDataModel::addNewItem(int pIndex, const QString &pItemName)
 {
     QString category;
     if (pIndex == -1) {
@@ -342,7 +342,7 @@ bool kpCategoriesDataModel::deleteItem(int pIndex)
     return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
 }
 
-void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
+void kpCategoriesDataModel::addItem(const QHash<QString, QString> &pItem)
 {
     const QString name = pItem.value(Name).toLower();
     const QString category = pItem.value(Category).toLower();
@@ -361,7 +361,7 @@ void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
     endResetModel();
 }
 
-void kpCategoriesDataModel::updateItem(QHash<QString, QString> pItem)
+void kpCategoriesDataModel::updateItem(const QHash<QString, QString> &pItem)
 {
     const QString name = pItem.value(Name);
     const QString category = pItem.value(Category);

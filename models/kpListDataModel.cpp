@@ -31,7 +31,7 @@ kpListDataModel::kpListDataModel(QObject *pParent)
 
 kpListDataModel::~kpListDataModel()
 {
-    saveModel();
+    (void)saveModel();
 }
 
 QVariant kpListDataModel::modelData(int pRole) const
@@ -104,7 +104,7 @@ void kpListDataModel::addItems(const QList<Item> &pItems)
     updateModel();
 }
 
-bool kpListDataModel::loadModel(QString pListFilename)
+bool kpListDataModel::loadModel(const QString &pListFilename)
 {
     QByteArray document;
     const auto result = kpCompressedXmlFile::read(pListFilename, &document);
@@ -172,7 +172,7 @@ QString kpListDataModel::listName() const
     return mListHeader.value(kpListFile::Name);
 }
 
-bool kpListDataModel::newModel(QString pListFilename)
+bool kpListDataModel::newModel(const QString &pListFilename)
 {
     bool accepted = false;
     const QString name = QInputDialog::getText(mParentWidget, mListNameTitle, mListNameLabel,
@@ -249,7 +249,7 @@ int kpListDataModel::reusableItem(const QString &pName, const QString &pCategory
     return -1;
 }
 
-bool kpListDataModel::addItem(int pIndex, QString pItemName)
+bool kpListDataModel::addItem(int pIndex, const QString &pItemName)
 {
     const QString name = pItemName.toLower();
     if (hasUncheckedItem(name))
@@ -286,8 +286,8 @@ bool kpListDataModel::addItem(int pIndex, QString pItemName)
     return true;
 }
 
-void kpListDataModel::updateItem(int pIndex, QString pPrice, QString pCount, QString pCountUnit,
-                                 QString pNote)
+void kpListDataModel::updateItem(int pIndex, const QString &pPrice, const QString &pCount,
+                                 const QString &pCountUnit, const QString &pNote)
 {
     if (!isItemRow(pIndex))
         return;

@@ -38,9 +38,9 @@ public:
     QHash<QString, QString> listHeader() const { return mListHeader; }
 
 public slots:
-    bool loadModel(QString pListFilename);
-    bool saveModel();
-    bool newModel(QString pListFilename);
+    [[nodiscard]] bool loadModel(const QString &pListFilename);
+    [[nodiscard]] bool saveModel();
+    [[nodiscard]] bool newModel(const QString &pListFilename);
 
     bool isSortByCategory() const { return mSortMode == SortByCategory; }
     void sortByCategory() { mSortMode = SortByCategory; }
@@ -53,8 +53,9 @@ public slots:
     void updateModel();
     int itemHeight(int pIndex) const;
 
-    bool addItem(int pIndex, QString pItemName);
-    void updateItem(int pIndex, QString pPrice, QString pCount, QString pCountUnit, QString pNote);
+    bool addItem(int pIndex, const QString &pItemName);
+    void updateItem(int pIndex, const QString &pPrice, const QString &pCount,
+                    const QString &pCountUnit, const QString &pNote);
     bool deleteItem(int pIndex);
     bool deleteAll();
     void toggleItem(int pIndex);
@@ -64,13 +65,16 @@ public slots:
     QString checkoutAmount() const { return mCartAmount; }
     QString checkoutPrice() const { return mCartPrice; }
     QString listName() const;
-    void setCurrencyUnitSymbol(QString pCurrencySymbol) { mCurrencySymbol = pCurrencySymbol; }
+    void setCurrencyUnitSymbol(const QString &pCurrencySymbol)
+    {
+        mCurrencySymbol = pCurrencySymbol;
+    }
     QString currencyUnitSymbol() const { return mCurrencySymbol; }
 
 signals:
     void listNameChanged();
-    void itemAdded(QHash<QString, QString> pItem);
-    void itemUpdated(QHash<QString, QString> pItem);
+    void itemAdded(const QHash<QString, QString> &pItem);
+    void itemUpdated(const QHash<QString, QString> &pItem);
     void checkoutRequested();
     void checkoutAmountChanged();
     void checkoutPriceChanged();

@@ -9,7 +9,7 @@ namespace {
 // The largest value that four integer and two fraction wheels can show.
 constexpr double LargestValue = 9999.99;
 
-// Values are held in single precision, as the wheels have always read them.
+// Read in single precision: 0.005 is held a little below it and so shows as 0.00.
 double valueOf(const QString &pStoredText)
 {
     return double(pStoredText.toFloat());

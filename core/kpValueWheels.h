@@ -42,8 +42,8 @@ private:
 Shown showNumber(int pRow, const QString &pStoredText);
 QString readNumber(const Shown &pShown, int pRow, const QList<int> &pDigits);
 
-// The unit wheel for a row's stored unit, set to pUnitRow of the measure units, whose text is
-// pUnitRowText; and the unit it stores back from pUnitRow, whose text is pUnitRowText.
+// The unit wheel for a row's stored unit, at the row pUnitRow that the measure units give it, and
+// the unit it stores back from the row it is at; pUnitRowText is the table's text of pUnitRow.
 Shown showUnit(int pRow, const QString &pStoredUnit, int pUnitRow, const QString &pUnitRowText);
 QString readUnit(const Shown &pShown, int pRow, int pUnitRow, const QString &pUnitRowText);
 

@@ -86,7 +86,7 @@ private slots:
     void loadAndRebuildParts()
     {
         kpListDataModel model;
-        report("  of which loadModel", medianMs([&]() { model.loadModel(mPath); }));
+        report("  of which loadModel", medianMs([&]() { (void)model.loadModel(mPath); }));
         report("  of which updateModel", medianMs([&]() { model.updateModel(); }));
         unbind(model);
     }
@@ -96,7 +96,7 @@ private slots:
         kpListDataModel model;
         const Timing timing = compare(
             [&]() {
-                model.loadModel(mPath);
+                (void)model.loadModel(mPath);
                 model.updateModel();
             },
             [&]() { uncompressAndScan(mCompressed); });

@@ -2,7 +2,7 @@
 
 #include "kpCompressedXmlFile.h"
 #include "kpDataLocation.h"
-#include "kpQuickHost.h"
+#include "kpQmlObjects.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,63 +11,24 @@
 #include <QMessageBox>
 #include <QQuickWidget>
 #include <QXmlStreamWriter>
-#include <cmath>
 
 namespace {
 
 const QString LanguageKey = QStringLiteral("language");
 const QString CurrencyUnitKey = QStringLiteral("currency_unit");
-constexpr int WheelDigits = 6;
-constexpr int UnitWheel = 7;
-
-QByteArray wheelProperty(int pWheel)
-{
-    return "currentValue" + QByteArray::number(pWheel);
-}
-
-// The largest value that four integer and two fraction wheels can show.
-constexpr double LargestWheelValue = 9999.99;
-
-bool fitsTheWheels(double pValue)
-{
-    return std::isfinite(pValue) && pValue >= 0 && pValue < LargestWheelValue + 0.005;
-}
-
-// The six digits of a stored amount or price, from "%07.2f": thousands to hundredths. A value
-// the wheels cannot hold shows as the nearest one they can.
-QList<int> wheelDigitsOf(const QString &pStoredText)
-{
-    double value = double(pStoredText.toFloat());
-    if (!fitsTheWheels(value))
-        value = std::isnan(value) || value < 0 ? 0 : LargestWheelValue;
-    const QString text = QString::asprintf("%07.2f", value);
-    QList<int> digits;
-    for (int position : {0, 1, 2, 3, 5, 6})
-        digits.append(qMax(text.at(position).digitValue(), 0));
-    return digits;
-}
-
-// Zero is no value at all: it is stored as an empty text.
-QString storedTextOf(const QList<int> &pDigits)
-{
-    const int integer
-        = 1000 * pDigits.at(0) + 100 * pDigits.at(1) + 10 * pDigits.at(2) + pDigits.at(3);
-    const float value = float(integer + 0.1 * pDigits.at(4) + 0.01 * pDigits.at(5));
-    return value == 0 ? QString() : QString::number(double(value), 'g', 6);
-}
 
 QList<int> readWheels(const QObject *pSelector)
 {
     QList<int> digits;
-    for (int wheel = 1; wheel <= WheelDigits; ++wheel)
-        digits.append(pSelector->property(wheelProperty(wheel)).toInt());
+    for (int wheel = 1; wheel <= kpValueWheels::DigitWheels; ++wheel)
+        digits.append(pSelector->property(kpQmlObjects::wheelValue(wheel)).toInt());
     return digits;
 }
 
 void setWheels(QObject *pSelector, const QList<int> &pDigits)
 {
-    for (int wheel = 1; wheel <= WheelDigits; ++wheel)
-        pSelector->setProperty(wheelProperty(wheel), pDigits.at(wheel - 1));
+    for (int wheel = 1; wheel <= kpValueWheels::DigitWheels; ++wheel)
+        pSelector->setProperty(kpQmlObjects::wheelValue(wheel), pDigits.at(wheel - 1));
 }
 
 } // namespace
@@ -163,7 +124,7 @@ void kpApplicationManager::loadTranslation()
                            + mLanguagesDataModel.currentLanguageCode() + QStringLiteral(".qm"));
 }
 
-void kpApplicationManager::saveSettings(QHash<QString, QString> pSettings)
+void kpApplicationManager::saveSettings(const QHash<QString, QString> &pSettings)
 {
     const QString filename = settingsFilename();
     if (!QDir().mkpath(QFileInfo(filename).absolutePath()))
@@ -181,7 +142,7 @@ void kpApplicationManager::saveSettings(QHash<QString, QString> pSettings)
         writer.writeAttribute(QStringLiteral("value"), pSettings.value(key));
     }
     writer.writeEndElement();
-    kpCompressedXmlFile::writeAtomically(filename, document);
+    (void)kpCompressedXmlFile::writeAtomically(filename, document);
 }
 
 void kpApplicationManager::updateSettings(int pLanguageId, int pPriceUnitId)
@@ -200,74 +161,54 @@ void kpApplicationManager::updateSettings(int pLanguageId, int pPriceUnitId)
 
 void kpApplicationManager::prepareSettings()
 {
-    if (QObject *languages = findQmlObject("languageSelector"))
-        languages->setProperty("currentIndex", mLanguagesDataModel.currentLanguageIndex());
-    if (QObject *currencies = findQmlObject("currencyUnitSelector"))
-        currencies->setProperty("currentIndex", mCurrencyUnitsDataModel.currentCurrencyIndex());
-}
-
-QObject *kpApplicationManager::findQmlObject(const char *pObjectName) const
-{
-    return mParentWidget ? kpQuickHost::findObject(mParentWidget, QLatin1String(pObjectName))
-                         : nullptr;
+    using namespace kpQmlObjects;
+    if (QObject *languages = find(mParentWidget, LanguageSelector))
+        languages->setProperty(CurrentIndex, mLanguagesDataModel.currentLanguageIndex());
+    if (QObject *currencies = find(mParentWidget, CurrencyUnitSelector))
+        currencies->setProperty(CurrentIndex, mCurrencyUnitsDataModel.currentCurrencyIndex());
 }
 
 void kpApplicationManager::updateValuesSelector(int pCurrentIndex)
 {
+    using namespace kpQmlObjects;
     const QModelIndex row = mListDataModel.index(pCurrentIndex);
     auto field = [&](int pRole) {
         return mListDataModel.data(row, pRole).toString();
     };
-    const QString amount = field(kpListDataModel::ItemCountRole);
-    const QString price = field(kpListDataModel::ItemPriceRole);
-    const QList<int> amountDigits = wheelDigitsOf(amount);
-    const QList<int> priceDigits = wheelDigitsOf(price);
     const QString unit = field(kpListDataModel::ItemCountUnitRole);
     const int unitRow = mMeasureUnitsDataModel.indexForString(unit);
-    auto shown = [pCurrentIndex](const QString &pText, const QList<int> &pDigits) {
-        return fitsTheWheels(double(pText.toFloat())) ? WheelsShown()
-                                                      : WheelsShown{pCurrentIndex, pDigits, pText};
-    };
-    mAmountShown = shown(amount, amountDigits);
-    mPriceShown = shown(price, priceDigits);
-    // A unit of another language's table, or of no table at all, is shown as none.
-    const bool unitKnown
-        = unit.trimmed().isEmpty() || mMeasureUnitsDataModel.stringForIndex(unitRow) == unit;
-    mUnitShown = unitKnown ? WheelsShown() : WheelsShown{pCurrentIndex, {unitRow}, unit};
+    mAmountShown = kpValueWheels::showNumber(pCurrentIndex, field(kpListDataModel::ItemCountRole));
+    mPriceShown = kpValueWheels::showNumber(pCurrentIndex, field(kpListDataModel::ItemPriceRole));
+    mUnitShown = kpValueWheels::showUnit(pCurrentIndex, unit, unitRow,
+                                         mMeasureUnitsDataModel.stringForIndex(unitRow));
 
-    if (QObject *amountSelector = findQmlObject("amountSelector")) {
-        setWheels(amountSelector, amountDigits);
-        amountSelector->setProperty(wheelProperty(UnitWheel), unitRow);
+    if (QObject *amountSelector = find(mParentWidget, AmountSelector)) {
+        setWheels(amountSelector, mAmountShown.wheels());
+        amountSelector->setProperty(wheelValue(UnitWheel), unitRow);
     }
-    if (QObject *priceSelector = findQmlObject("priceSelector"))
-        setWheels(priceSelector, priceDigits);
-    if (QObject *noteSelector = findQmlObject("noteSelector"))
-        noteSelector->setProperty("text", field(kpListDataModel::ItemCommentsRole));
-}
-
-QString kpApplicationManager::readBackWheels(QObject *pSelector, const WheelsShown &pShown,
-                                             int pRow) const
-{
-    const QList<int> digits = readWheels(pSelector);
-    return pShown.keptOr(pRow, digits, storedTextOf(digits));
+    if (QObject *priceSelector = find(mParentWidget, PriceSelector))
+        setWheels(priceSelector, mPriceShown.wheels());
+    if (QObject *noteSelector = find(mParentWidget, NoteSelector))
+        noteSelector->setProperty(Text, field(kpListDataModel::ItemCommentsRole));
 }
 
 void kpApplicationManager::updateListItem(int pCurrentIndex)
 {
+    using namespace kpQmlObjects;
     QString price;
     QString amount;
     QString unit;
     QString note;
-    if (QObject *amountSelector = findQmlObject("amountSelector")) {
-        const int unitRow = amountSelector->property(wheelProperty(UnitWheel)).toInt();
-        unit = mUnitShown.keptOr(pCurrentIndex, {unitRow},
-                                 mMeasureUnitsDataModel.stringForIndex(unitRow));
-        amount = readBackWheels(amountSelector, mAmountShown, pCurrentIndex);
+    if (QObject *amountSelector = find(mParentWidget, AmountSelector)) {
+        const int unitRow = amountSelector->property(wheelValue(UnitWheel)).toInt();
+        unit = kpValueWheels::readUnit(mUnitShown, pCurrentIndex, unitRow,
+                                       mMeasureUnitsDataModel.stringForIndex(unitRow));
+        amount = kpValueWheels::readNumber(mAmountShown, pCurrentIndex, readWheels(amountSelector));
     }
-    if (QObject *priceSelector = findQmlObject("priceSelector"))
-        price = readBackWheels(priceSelector, mPriceShown, pCurrentIndex);
-    if (QObject *noteSelector = findQmlObject("noteSelector"))
-        note = noteSelector->property("text").toString();
+    if (QObject *priceSelector = find(mParentWidget, PriceSelector))
+        price = kpValueWheels::readNumber(mPriceShown, pCurrentIndex, readWheels(priceSelector));
+    if (QObject *noteSelector = find(mParentWidget, NoteSelector))
+        note = noteSelector->property(Text).toString();
     mAmountShown = {};
     mPriceShown = {};
     mUnitShown = {};
@@ -328,7 +269,7 @@ bool kpApplicationManager::deleteList(int pListIndex)
                              QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok)
         mListsDataModel.deleteList(pListIndex);
-    updateListsDataModel();
+    (void)updateListsDataModel();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "kpListDataModel.h"
 #include "kpListsDataModel.h"
 #include "kpMeasureUnitsDataModel.h"
+#include "kpValueWheels.h"
 
 #include <QHash>
 #include <QObject>
@@ -28,7 +29,7 @@ class kpApplicationManager : public QObject
 public:
     explicit kpApplicationManager(QObject *pParent = nullptr);
 
-    bool initialize();
+    [[nodiscard]] bool initialize();
     void setParentWidget(QQuickWidget *pParentWidget);
 
     kpListsDataModel *listsDataModel() { return &mListsDataModel; }
@@ -40,7 +41,7 @@ public:
 
     void translateUi();
     void loadSettings();
-    void saveSettings(QHash<QString, QString> pSettings);
+    void saveSettings(const QHash<QString, QString> &pSettings);
 
     // Root of every file of the program: the per-user data location of the toolkit.
     static QString dataLocation();
@@ -49,8 +50,8 @@ signals:
     void languageChanged();
 
 public slots:
-    bool updateListsDataModel();
-    bool loadList(int pListIndex);
+    [[nodiscard]] bool updateListsDataModel();
+    [[nodiscard]] bool loadList(int pListIndex);
     bool deleteList(int pListIndex);
     void updateCategoryItems();
     void updateListItems();
@@ -62,33 +63,16 @@ public slots:
     void updateListItem(int pCurrentIndex);
     void updateSettings(int pLanguageId, int pPriceUnitId);
     void prepareSettings();
-    bool createNewList();
+    [[nodiscard]] bool createNewList();
     void toogleFullscreen();
 
 private:
     static QString listsDirectory();
-    static bool ensureListsDirectory();
+    [[nodiscard]] static bool ensureListsDirectory();
     static QString listFilename();
     static QString settingsFilename();
-    QObject *findQmlObject(const char *pObjectName) const;
     bool isKnownLanguage(int pLanguageId) const;
     void loadTranslation();
-
-    // What the item dialog's wheels were given for a value they cannot show (an amount beyond
-    // them, a unit the table lacks), so that confirming the dialog with those wheels untouched
-    // keeps the value instead of storing another one.
-    struct WheelsShown
-    {
-        int row = -1;
-        QList<int> wheels;
-        QString storedText;
-
-        QString keptOr(int pRow, const QList<int> &pWheels, const QString &pReadText) const
-        {
-            return row == pRow && wheels == pWheels ? storedText : pReadText;
-        }
-    };
-    QString readBackWheels(QObject *pSelector, const WheelsShown &pShown, int pRow) const;
 
     QQuickWidget *mParentWidget = nullptr;
     kpListsDataModel mListsDataModel;
@@ -99,9 +83,10 @@ private:
     kpMeasureUnitsDataModel mMeasureUnitsDataModel;
     const QStringList mLanguageCodes = {QStringLiteral("en"), QStringLiteral("ru")};
     QTranslator mTranslator;
-    WheelsShown mAmountShown;
-    WheelsShown mPriceShown;
-    WheelsShown mUnitShown;
+    // What the item dialog's wheels were given when it opened.
+    kpValueWheels::Shown mAmountShown;
+    kpValueWheels::Shown mPriceShown;
+    kpValueWheels::Shown mUnitShown;
 
     QString mAboutText;
     QString mAboutTitle;

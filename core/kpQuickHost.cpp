@@ -1,6 +1,7 @@
 #include "kpQuickHost.h"
 
 #include "kpApplicationManager.h"
+#include "kpQmlObjects.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -132,16 +133,11 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager)
 // Product names are not words: word prediction only gets in the way of typing them.
 void disablePredictiveText(QQuickWidget *pView)
 {
-    for (const char *name : {"editProductNameInput", "categoriesProductNameInput"}) {
-        if (QObject *input = findObject(pView, QLatin1String(name)))
-            input->setProperty("inputMethodHints", int(Qt::ImhNoPredictiveText));
+    using namespace kpQmlObjects;
+    for (const char *name : {EditProductNameInput, CategoriesProductNameInput}) {
+        if (QObject *input = find(pView, QLatin1String(name)))
+            input->setProperty(InputMethodHints, int(Qt::ImhNoPredictiveText));
     }
-}
-
-QObject *findObject(QQuickWidget *pView, const QString &pObjectName)
-{
-    QQuickItem *root = pView->rootObject();
-    return root ? root->findChild<QObject *>(pObjectName) : nullptr;
 }
 
 } // namespace kpQuickHost

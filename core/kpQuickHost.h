@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QString>
 #include <memory>
 
-class QObject;
 class QQmlContext;
 class QQuickWidget;
 class kpApplicationManager;
 
 // Hosting the declarative interface: the start-up sequence after the application object exists,
-// publishing the core to QML, and reaching QML objects by name.
+// publishing the core to QML.
 namespace kpQuickHost {
 
 // Identity of the program; decides the per-user data location. Call before the application
@@ -28,8 +26,5 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager);
 
 // Sets exactly the no-prediction hint on the product-name inputs that the interface has.
 void disablePredictiveText(QQuickWidget *pView);
-
-// An object declared in a QML document below the view's root, or null.
-QObject *findObject(QQuickWidget *pView, const QString &pObjectName);
 
 } // namespace kpQuickHost

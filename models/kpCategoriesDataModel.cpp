@@ -32,7 +32,7 @@ kpCategoriesDataModel::kpCategoriesDataModel(QObject *pParent)
 kpCategoriesDataModel::~kpCategoriesDataModel()
 {
     if (!mItemList.isEmpty())
-        saveModel();
+        (void)saveModel();
 }
 
 QHash<int, QByteArray> kpCategoriesDataModel::roleNames() const
@@ -144,7 +144,7 @@ QByteArray kpCategoriesDataModel::catalogueDocument() const
 
 void kpCategoriesDataModel::releaseModel()
 {
-    saveModel();
+    (void)saveModel();
     clearItems();
     mListItems.clear();
     mSortMode = SortByCategory;
@@ -252,7 +252,7 @@ QList<kpCategoriesDataModel::Item> kpCategoriesDataModel::checkedItems()
     return checked;
 }
 
-bool kpCategoriesDataModel::addNewItem(int pIndex, QString pItemName)
+bool kpCategoriesDataModel::addNewItem(int pIndex, const QString &pItemName)
 {
     QString category;
     if (pIndex == -1) {
@@ -266,15 +266,11 @@ bool kpCategoriesDataModel::addNewItem(int pIndex, QString pItemName)
     category = category.toLower();
     const QString name = pItemName.toLower();
     for (const Item &item : std::as_const(mItemList)) {
-        if (item.value(Status) != Deleted && item.value(Name).toLower() == name
-            && item.value(Category).toLower() == category)
+        if (item.value(Status) != Deleted && isSameProduct(item, name, category))
             return false;
     }
 
-    Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, QString()},
-    };
+    Item record = newRecord(name, category, Unchecked);
     record.insert(Status, statusFromList(record));
     const int item = int(mItemList.size());
     mItemList.append(record);
@@ -346,19 +342,16 @@ bool kpCategoriesDataModel::deleteItem(int pIndex)
     return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
 }
 
-void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
+void kpCategoriesDataModel::addItem(const QHash<QString, QString> &pItem)
 {
     const QString name = pItem.value(Name).toLower();
     const QString category = pItem.value(Category).toLower();
     // Deleted products count too: the user deleted them, the list must not bring them back.
     for (const Item &item : std::as_const(mItemList)) {
-        if (item.value(Name).toLower() == name && item.value(Category).toLower() == category)
+        if (isSameProduct(item, name, category))
             return;
     }
-    const Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
-    };
+    const Item record = newRecord(name, category, Unchecked);
     beginResetModel();
     const int item = int(mItemList.size());
     if (mSortMode == SortByCategory)
@@ -368,12 +361,13 @@ void kpCategoriesDataModel::addItem(QHash<QString, QString> pItem)
     endResetModel();
 }
 
-void kpCategoriesDataModel::updateItem(QHash<QString, QString> pItem)
+void kpCategoriesDataModel::updateItem(const QHash<QString, QString> &pItem)
 {
+    const QString name = pItem.value(Name);
+    const QString category = pItem.value(Category);
     const auto product
         = std::find_if(mItemList.begin(), mItemList.end(), [&](const Item &pProduct) {
-              return pProduct.value(Name) == pItem.value(Name)
-                  && pProduct.value(Category) == pItem.value(Category);
+              return isSameProduct(pProduct, name, category);
           });
     if (product == mItemList.end())
         return;

@@ -35,12 +35,12 @@ public slots:
     bool deleteItem(int pIndex);
     void renameItem(int pIndex);
     void renameCategory(int pIndex);
-    bool addNewItem(int pIndex, QString pItemName);
-    void addItem(QHash<QString, QString> pItem);
-    void updateItem(QHash<QString, QString> pItem);
+    bool addNewItem(int pIndex, const QString &pItemName);
+    void addItem(const QHash<QString, QString> &pItem);
+    void updateItem(const QHash<QString, QString> &pItem);
     bool isLoaded() const { return !mItemList.isEmpty(); }
-    bool loadModel();
-    bool saveModel();
+    [[nodiscard]] bool loadModel();
+    [[nodiscard]] bool saveModel();
     void releaseModel();
     void updateModel();
     void sortByCategory();

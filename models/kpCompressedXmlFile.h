@@ -50,15 +50,16 @@ public:
         bool mExceededBounds = false;
     };
 
-    static ReadResult read(const QString &pPath, QByteArray *pDocument);
-    static QByteArray uncompress(const QByteArray &pCompressed);
+    [[nodiscard]] static ReadResult read(const QString &pPath, QByteArray *pDocument);
+    [[nodiscard]] static QByteArray uncompress(const QByteArray &pCompressed);
 
     // Written through a temporary file that replaces the old one only once it is complete. A
     // document beyond the bounds is not written, as it could not be read back: the old file stays.
-    static bool write(const QString &pPath, const QByteArray &pDocument, int pCompressionLevel);
+    [[nodiscard]] static bool write(const QString &pPath, const QByteArray &pDocument,
+                                    int pCompressionLevel);
 
     // Any file of the program: the old content stays until the new one is complete on disk.
-    static bool writeAtomically(const QString &pPath, const QByteArray &pBytes);
+    [[nodiscard]] static bool writeAtomically(const QString &pPath, const QByteArray &pBytes);
 
     // Known keys first, in the given order, then any other key alphabetically, so that equal
     // records always give equal bytes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -21,5 +22,28 @@ inline const QString Deleted = QStringLiteral("deleted");
 
 // The order in which the attributes of an item are written.
 inline const QStringList KeyOrder = {Name, Category, Price, Count, CountUnit, Note, Status};
+
+// A product as the list or the catalogue first takes it in: no price, amount, unit or note yet.
+inline QHash<QString, QString> newRecord(const QString &pName, const QString &pCategory,
+                                         const QString &pStatus)
+{
+    return {
+        {Name, pName},          {Category, pCategory}, {Price, QString()}, {Count, QString()},
+        {CountUnit, QString()}, {Note, QString()},     {Status, pStatus},
+    };
+}
+
+// Names and categories are stored lower case, but a file may bring capitals: texts of a product
+// are the same when they are lower-cased.
+inline bool isSameText(const QString &pStored, const QString &pOther)
+{
+    return pStored.toLower() == pOther.toLower();
+}
+
+inline bool isSameProduct(const QHash<QString, QString> &pRecord, const QString &pName,
+                          const QString &pCategory)
+{
+    return isSameText(pRecord.value(Name), pName) && isSameText(pRecord.value(Category), pCategory);
+}
 
 } // namespace kpItemRecord

@@ -2,6 +2,7 @@
 
 #include "kpCompressedXmlFile.h"
 #include "kpItemRecord.h"
+#include "kpListFile.h"
 
 #include <QFile>
 #include <QInputDialog>
@@ -14,13 +15,7 @@ using namespace kpItemRecord;
 
 namespace {
 
-const QString RootElement = QStringLiteral("tovimar_list");
 const QString ItemElement = QStringLiteral("item");
-const QString VersionKey = QStringLiteral("version");
-const QString ListNameKey = QStringLiteral("name");
-const QString ItemsListKey = QStringLiteral("items_list");
-const QString PriceListKey = QStringLiteral("price_list");
-const QString FilenameKey = QStringLiteral("filename");
 const QString FormatVersion = QStringLiteral("1.0.0");
 constexpr int ListCompressionLevel = 9;
 constexpr int HeaderRowHeight = 50;
@@ -36,20 +31,20 @@ kpListDataModel::kpListDataModel(QObject *pParent)
 
 kpListDataModel::~kpListDataModel()
 {
-    saveModel();
+    (void)saveModel();
 }
 
 QVariant kpListDataModel::modelData(int pRole) const
 {
     switch (pRole) {
     case ListNameRole:
-        return mListHeader.value(ListNameKey);
+        return mListHeader.value(kpListFile::Name);
     case ListItemsListRole:
         return mListAmount;
     case ListPriceListRole:
         return mListPrice;
     case ListFilenameRole:
-        return mListHeader.value(FilenameKey);
+        return mListHeader.value(kpListFile::Filename);
     }
     return kpModelRoles::emptyValue(pRole);
 }
@@ -109,7 +104,7 @@ void kpListDataModel::addItems(const QList<Item> &pItems)
     updateModel();
 }
 
-bool kpListDataModel::loadModel(QString pListFilename)
+bool kpListDataModel::loadModel(const QString &pListFilename)
 {
     QByteArray document;
     const auto result = kpCompressedXmlFile::read(pListFilename, &document);
@@ -124,9 +119,9 @@ bool kpListDataModel::loadModel(QString pListFilename)
     // of the reader is refused as a whole, like one that does not uncompress.
     kpCompressedXmlFile::ElementReader reader(document);
     while (reader.readNextStartElement()) {
-        if (reader.name() == RootElement) {
+        if (reader.name() == kpListFile::RootElement) {
             mListHeader.insert(reader.attributes());
-            mListHeader.insert(FilenameKey, pListFilename);
+            mListHeader.insert(kpListFile::Filename, pListFilename);
         } else if (reader.name() == ItemElement) {
             mItemList.append(reader.attributes());
         }
@@ -142,7 +137,7 @@ bool kpListDataModel::loadModel(QString pListFilename)
 
 bool kpListDataModel::saveModel()
 {
-    const QString filename = mListHeader.value(FilenameKey);
+    const QString filename = mListHeader.value(kpListFile::Filename);
     if (filename.isEmpty())
         return false;
     updateCountPrice();
@@ -157,11 +152,11 @@ QByteArray kpListDataModel::listDocument() const
     QByteArray document;
     QXmlStreamWriter writer(&document);
     writer.setAutoFormatting(true);
-    writer.writeStartElement(RootElement);
-    writer.writeAttribute(VersionKey, FormatVersion);
-    writer.writeAttribute(ListNameKey, mListHeader.value(ListNameKey));
-    writer.writeAttribute(ItemsListKey, mListAmount);
-    writer.writeAttribute(PriceListKey, mListPrice);
+    writer.writeStartElement(kpListFile::RootElement);
+    writer.writeAttribute(kpListFile::Version, FormatVersion);
+    writer.writeAttribute(kpListFile::Name, mListHeader.value(kpListFile::Name));
+    writer.writeAttribute(kpListFile::ItemsList, mListAmount);
+    writer.writeAttribute(kpListFile::PriceList, mListPrice);
     for (const Item &item : mItemList) {
         if (item.value(Status) == Deleted)
             continue;
@@ -172,7 +167,12 @@ QByteArray kpListDataModel::listDocument() const
     return document;
 }
 
-bool kpListDataModel::newModel(QString pListFilename)
+QString kpListDataModel::listName() const
+{
+    return mListHeader.value(kpListFile::Name);
+}
+
+bool kpListDataModel::newModel(const QString &pListFilename)
 {
     bool accepted = false;
     const QString name = QInputDialog::getText(mParentWidget, mListNameTitle, mListNameLabel,
@@ -187,11 +187,11 @@ bool kpListDataModel::newModel(QString pListFilename)
     mCartPrice.clear();
     clearItems();
     mListHeader = {
-        {ListNameKey, name},
-        {VersionKey, FormatVersion},
-        {FilenameKey, pListFilename},
-        {ItemsListKey, QStringLiteral("0")},
-        {PriceListKey, QStringLiteral("0")},
+        {kpListFile::Name, name},
+        {kpListFile::Version, FormatVersion},
+        {kpListFile::Filename, pListFilename},
+        {kpListFile::ItemsList, QStringLiteral("0")},
+        {kpListFile::PriceList, QStringLiteral("0")},
     };
     emit listNameChanged();
     return saveModel();
@@ -231,10 +231,10 @@ int kpListDataModel::itemHeight(int pIndex) const
     return isHeader ? HeaderRowHeight : ItemRowHeight;
 }
 
-bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
+bool kpListDataModel::hasUncheckedItem(const QString &pName) const
 {
     for (const Item &item : mItemList) {
-        if (item.value(Status) == Unchecked && item.value(Name).toLower() == pLowerName)
+        if (item.value(Status) == Unchecked && isSameText(item.value(Name), pName))
             return true;
     }
     return false;
@@ -243,14 +243,13 @@ bool kpListDataModel::hasUncheckedItem(const QString &pLowerName) const
 int kpListDataModel::reusableItem(const QString &pName, const QString &pCategory) const
 {
     for (int item = 0; item < mItemList.size(); ++item) {
-        const Item &record = mItemList.at(item);
-        if (record.value(Name).toLower() == pName && record.value(Category) == pCategory)
+        if (isSameProduct(mItemList.at(item), pName, pCategory))
             return item;
     }
     return -1;
 }
 
-bool kpListDataModel::addItem(int pIndex, QString pItemName)
+bool kpListDataModel::addItem(int pIndex, const QString &pItemName)
 {
     const QString name = pItemName.toLower();
     if (hasUncheckedItem(name))
@@ -268,10 +267,7 @@ bool kpListDataModel::addItem(int pIndex, QString pItemName)
     }
     category = category.toLower();
 
-    const Item record = {
-        {Name, name},           {Category, category}, {Price, QString()},  {Count, QString()},
-        {CountUnit, QString()}, {Note, QString()},    {Status, Unchecked},
-    };
+    const Item record = newRecord(name, category, Unchecked);
     int item = reusableItem(name, category);
     if (item >= 0) {
         mItemList[item] = record;
@@ -290,8 +286,8 @@ bool kpListDataModel::addItem(int pIndex, QString pItemName)
     return true;
 }
 
-void kpListDataModel::updateItem(int pIndex, QString pPrice, QString pCount, QString pCountUnit,
-                                 QString pNote)
+void kpListDataModel::updateItem(int pIndex, const QString &pPrice, const QString &pCount,
+                                 const QString &pCountUnit, const QString &pNote)
 {
     if (!isItemRow(pIndex))
         return;

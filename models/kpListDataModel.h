@@ -42,9 +42,9 @@ public:
     QHash<QString, QString> listHeader() const { return mListHeader; }
 
 public slots:
-    bool loadModel(QString pListFilename);
-    bool saveModel();
-    bool newModel(QString pListFilename);
+    [[nodiscard]] bool loadModel(const QString &pListFilename);
+    [[nodiscard]] bool saveModel();
+    [[nodiscard]] bool newModel(const QString &pListFilename);
 
     bool isSortByCategory() const { return mSortMode == SortByCategory; }
     void sortByCategory() { mSortMode = SortByCategory; }
@@ -57,8 +57,9 @@ public slots:
     void updateModel();
     int itemHeight(int pIndex) const;
 
-    bool addItem(int pIndex, QString pItemName);
-    void updateItem(int pIndex, QString pPrice, QString pCount, QString pCountUnit, QString pNote);
+    bool addItem(int pIndex, const QString &pItemName);
+    void updateItem(int pIndex, const QString &pPrice, const QString &pCount,
+                    const QString &pCountUnit, const QString &pNote);
     bool deleteItem(int pIndex);
     bool deleteAll();
     void toggleItem(int pIndex);
@@ -67,14 +68,17 @@ public slots:
     void updateCountPrice();
     QString checkoutAmount() const { return mCartAmount; }
     QString checkoutPrice() const { return mCartPrice; }
-    QString listName() const { return mListHeader.value(QStringLiteral("name")); }
-    void setCurrencyUnitSymbol(QString pCurrencySymbol) { mCurrencySymbol = pCurrencySymbol; }
+    QString listName() const;
+    void setCurrencyUnitSymbol(const QString &pCurrencySymbol)
+    {
+        mCurrencySymbol = pCurrencySymbol;
+    }
     QString currencyUnitSymbol() const { return mCurrencySymbol; }
 
 signals:
     void listNameChanged();
-    void itemAdded(QHash<QString, QString> pItem);
-    void itemUpdated(QHash<QString, QString> pItem);
+    void itemAdded(const QHash<QString, QString> &pItem);
+    void itemUpdated(const QHash<QString, QString> &pItem);
     void checkoutRequested();
     void checkoutAmountChanged();
     void checkoutPriceChanged();
@@ -87,7 +91,7 @@ private:
 
     QByteArray listDocument() const;
     QString wantedStatus() const;
-    bool hasUncheckedItem(const QString &pLowerName) const;
+    bool hasUncheckedItem(const QString &pName) const;
     int reusableItem(const QString &pName, const QString &pCategory) const;
     void removeAllRows();
 

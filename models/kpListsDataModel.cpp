@@ -1,15 +1,9 @@
 #include "kpListsDataModel.h"
 
 #include "kpCompressedXmlFile.h"
+#include "kpListFile.h"
 
 #include <QFile>
-
-namespace {
-
-const QString RootElement = QStringLiteral("tovimar_list");
-const QString FilenameKey = QStringLiteral("filename");
-
-} // namespace
 
 kpListsDataModel::kpListsDataModel(QObject *pParent)
     : QAbstractListModel(pParent)
@@ -29,15 +23,15 @@ QVariant kpListsDataModel::data(const QModelIndex &pIndex, int pRole) const
     switch (pRole) {
     case Qt::DisplayRole:
     case NameRole:
-        return row.value(QStringLiteral("name"));
+        return row.value(kpListFile::Name);
     case ItemsListRole:
-        return row.value(QStringLiteral("items_list"));
+        return row.value(kpListFile::ItemsList);
     case PriceListRole:
-        return row.value(QStringLiteral("price_list"));
+        return row.value(kpListFile::PriceList);
     case PriceUnitRole:
         return mPriceUnit;
     case FilenameRole:
-        return row.value(FilenameKey);
+        return row.value(kpListFile::Filename);
     }
     return {};
 }
@@ -89,12 +83,12 @@ kpListsDataModel::HeaderRead kpListsDataModel::readListHeader(const QString &pFi
     // A file beyond the bounds of the reader is treated as one that does not uncompress.
     kpCompressedXmlFile::ElementReader reader(document);
     while (reader.readNextStartElement()) {
-        if (reader.name() != RootElement)
+        if (reader.name() != kpListFile::RootElement)
             continue;
         QHash<QString, QString> row = reader.attributes();
         if (row.isEmpty())
             return HeaderRead::Skipped;
-        row.insert(FilenameKey, pFilename);
+        row.insert(kpListFile::Filename, pFilename);
         mRows.append(row);
         return HeaderRead::Listed;
     }
@@ -105,7 +99,7 @@ QString kpListsDataModel::listFileName(int pListIndex) const
 {
     if (pListIndex < 0 || pListIndex >= mRows.size())
         return QString();
-    return mRows.at(pListIndex).value(FilenameKey);
+    return mRows.at(pListIndex).value(kpListFile::Filename);
 }
 
 void kpListsDataModel::setPriceUnit(const QString &pPriceUnit)

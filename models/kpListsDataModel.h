@@ -34,7 +34,7 @@ public:
                         int pRole = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    bool loadData(const QStringList &pListFilenames);
+    [[nodiscard]] bool loadData(const QStringList &pListFilenames);
     QString listFileName(int pListIndex) const;
     void setPriceUnit(const QString &pPriceUnit);
 

@@ -26,7 +26,7 @@ struct Run
     qint64 peakKib = 0;
 };
 
-void writeList(const QString &pDataHome)
+bool writeList(const QString &pDataHome)
 {
     const QString lists = pDataHome + QStringLiteral("/Velmora/Tovimar/lists");
     QDir().mkpath(lists);
@@ -40,8 +40,8 @@ void writeList(const QString &pDataHome)
                    .arg(item % 12)
                    .toUtf8();
     }
-    kpCompressedXmlFile::write(lists + QStringLiteral("/demo-list.kpl"), xml + "</tovimar_list>\n",
-                               9);
+    return kpCompressedXmlFile::write(lists + QStringLiteral("/demo-list.kpl"),
+                                      xml + "</tovimar_list>\n", 9);
 }
 
 Run runOnce(const QString &pProgram, const QProcessEnvironment &pEnvironment)
@@ -103,7 +103,10 @@ int main(int argc, char *argv[])
     const QString minimal = directory + QStringLiteral("/minimal_quick_probe");
 
     QTemporaryDir dataHome;
-    writeList(dataHome.path());
+    if (!writeList(dataHome.path())) {
+        std::fprintf(stderr, "the list could not be written\n");
+        return 1;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dataHome.path());

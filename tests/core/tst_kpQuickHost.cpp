@@ -1,3 +1,4 @@
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -69,13 +70,13 @@ private slots:
     {
         QQuickWidget view;
         view.setSource(QUrl("data:text/plain,")); // no root yet
-        QVERIFY(!kpQuickHost::findObject(&view, "anything"));
+        QVERIFY(!kpQmlObjects::find(&view, "anything"));
         setQml(&view,
                "import QtQuick\nItem { Item { TextInput { objectName: "
                "\"editProductNameInput\"; inputMethodHints: Qt.ImhDigitsOnly } } }\n");
-        QObject *input = kpQuickHost::findObject(&view, "editProductNameInput");
+        QObject *input = kpQmlObjects::find(&view, "editProductNameInput");
         QVERIFY(input);
-        QVERIFY(!kpQuickHost::findObject(&view, "categoriesProductNameInput"));
+        QVERIFY(!kpQmlObjects::find(&view, "categoriesProductNameInput"));
         kpQuickHost::disablePredictiveText(&view);
         QCOMPARE(input->property("inputMethodHints").toInt(), int(Qt::ImhNoPredictiveText));
     }

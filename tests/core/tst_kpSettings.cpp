@@ -1,4 +1,5 @@
 #include "kpApplicationManager.h"
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -162,9 +163,8 @@ private slots:
         manager.setParentWidget(&view);
         manager.updateSettings(1, 9);
         manager.prepareSettings();
-        QCOMPARE(kpQuickHost::findObject(&view, "languageSelector")->property("currentIndex"), 1);
-        QCOMPARE(kpQuickHost::findObject(&view, "currencyUnitSelector")->property("currentIndex"),
-                 9);
+        QCOMPARE(kpQmlObjects::find(&view, "languageSelector")->property("currentIndex"), 1);
+        QCOMPARE(kpQmlObjects::find(&view, "currencyUnitSelector")->property("currentIndex"), 9);
         manager.updateSettings(0, 0);
     }
 };

@@ -371,8 +371,24 @@ private slots:
         QCOMPARE(tea.data(kpCategoriesDataModel::ItemCountUnitRole).toString(), "kg");
         QCOMPARE(tea.data(kpCategoriesDataModel::ItemPriceRole).toString(), "3.50");
         QCOMPARE(tea.data(kpCategoriesDataModel::ItemNoteRole).toString(), "");
-        model.updateItem(listItem("Tea", "drinks"));
+        model.updateItem(listItem("tea", "bakery"));
         QCOMPARE(reset.count(), 1);
+    }
+
+    // Stored names and categories may hold capitals (a file brought them): a product is the
+    // same whatever the case on either side.
+    void sameProductWhateverTheCase()
+    {
+        kpCategoriesDataModel model;
+        open(model, {{"Milk", "Dairy"}});
+        Item edited = listItem("milk", "dairy");
+        edited.insert("price", "1.20");
+        model.updateItem(edited);
+        QCOMPARE(model.index(1).data(kpCategoriesDataModel::ItemPriceRole).toString(), "1.20");
+        model.addItem(listItem("MILK", "dairy"));
+        QCOMPARE(rows(model), QStringList({"[Dairy]", "Milk"}));
+        answerInputDialog("DAIRY");
+        QVERIFY(!model.addNewItem(-1, "milk"));
     }
 
     void defaultCataloguesAreUsable_data()

@@ -277,7 +277,7 @@ private slots:
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         open(model,
-             {{"milk", "dairy", "checked", "3", "1"},
+             {{"Milk", "Dairy", "checked", "3", "1"},
               {"bread", "bakery", "checked"},
               {"kefir", "dairy"},
               {"tea", "Drinks"}});
@@ -290,6 +290,7 @@ private slots:
         QCOMPARE(rows(model),
                  QStringList({"[Drinks]", "tea", "[dairy]", "kefir", "milk", "[drinks]", "bread"}));
         QCOMPARE(model.items(true).size(), 4);
+        // The cart's record of the same product, whatever its case, was taken back to the list.
         QCOMPARE(model.items(false).size(), 1);
         QCOMPARE(added.count(), 2);
         QCOMPARE(added.at(0).at(0).value<Item>().value("price"), "");

@@ -1,6 +1,7 @@
 #include "kpQmlTestView.h"
 
 #include "kpApplicationManager.h"
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 
 #include <QGuiApplication>
@@ -108,7 +109,7 @@ QObject *kpQmlTestView::context(const char *pName) const
 
 QObject *kpQmlTestView::named(const QString &pObjectName) const
 {
-    return kpQuickHost::findObject(mView.get(), pObjectName);
+    return kpQmlObjects::find(mView.get(), pObjectName);
 }
 
 QString kpQmlTestView::state() const

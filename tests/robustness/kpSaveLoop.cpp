@@ -29,10 +29,10 @@ int main(int argc, char *argv[])
         const Content &content = round % 2 ? NewContent : OldContent;
         for (int row = 0; row < list->rowCount(); ++row)
             list->updateItem(row, content.price, QString(), QString(), content.note);
-        list->saveModel();
+        (void)list->saveModel();
         for (int product = 0; product < ItemCount; ++product)
             catalogue->updateItem(item(product, content));
-        catalogue->saveModel();
+        (void)catalogue->saveModel();
         manager.saveSettings(settings(content));
         std::puts("saved");
         std::fflush(stdout);

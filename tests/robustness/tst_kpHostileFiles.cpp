@@ -220,7 +220,7 @@ private slots:
         verifyBounded(costOf([&] {
                           kpCategoriesDataModel catalogue;
                           QAbstractItemModelTester tester(&catalogue);
-                          catalogue.loadModel();
+                          (void)catalogue.loadModel();
                           catalogue.sortByProduct();
                           catalogue.updateModel();
                           QCOMPARE(catalogue.rowCount(), productsKept);

@@ -174,10 +174,11 @@ def fills_output(pShot):
 
 
 def scenario(pScenario):
+    output = pScenario.screenshot()
+    e2e.check((output.width, output.height) == (e2e.SCREEN_WIDTH, e2e.SCREEN_HEIGHT),
+              f"the output is {output.width} x {output.height}, not the handheld's screen")
     pScenario.start_program()
     shot = pScenario.shot("main screen", pScenario.wait_for("main", 20))
-    e2e.check((shot.width, shot.height) == (e2e.SCREEN_WIDTH, e2e.SCREEN_HEIGHT),
-              f"the output is {shot.width} x {shot.height}, not the handheld's screen")
     e2e.check(fills_output(shot),
               f"the main screen does not fill the output (screenshot {pScenario.lastShotPath})")
 

@@ -38,4 +38,8 @@ if(TOVIMAR_LIBRARY_DEPENDS)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${libraryDepends}")
 endif()
 
+# Handheld shells are Wayland compositors: with Qt's Wayland platform the program runs there
+# natively, without it only through an X server the shell may not offer.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
 include(CPack)

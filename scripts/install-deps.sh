@@ -11,6 +11,7 @@ packages=(
     xvfb xdotool imagemagick x11-utils fonts-dejavu-core python3
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
+    sway grim qt6-wayland
 )
 
 missing=()

@@ -261,6 +261,9 @@ def stop_process(pProcess, pGrace=3):
 class Scenario:
     """The program on a display of its own, with its own data folder, driven by real input."""
 
+    # The programs that run the display and drive the program on it.
+    TOOLS = ("Xvfb", "xdotool", "import")
+
     def __init__(self, pName, pProgram, pShotsDir):
         self.name = pName
         self.program = os.path.abspath(pProgram)
@@ -313,7 +316,12 @@ class Scenario:
 
     # Lifetime.
     def __enter__(self):
-        self.display.start()
+        try:
+            self.display.start()
+        except BaseException:
+            self.display.stop()
+            shutil.rmtree(self.root, ignore_errors=True)
+            raise
         self.log(f"display {self.display.name}, data in {self.dataHome}")
         return self
 
@@ -534,14 +542,14 @@ class Scenario:
 
 # --- running a scenario ------------------------------------------------------------------------
 
-def run(pScenarioFunction, pTimeBudget=90):
+def run(pScenarioFunction, pTimeBudget=90, pScenarioClass=Scenario):
     """The test's entry: arguments are the program and the folder for screenshots and logs."""
     if len(sys.argv) < 3:
         print(f"usage: {sys.argv[0]} PROGRAM SHOTS_DIR [VARIANT]", file=sys.stderr)
         sys.exit(2)
     program, shotsDir = sys.argv[1], sys.argv[2]
     variant = sys.argv[3] if len(sys.argv) > 3 else None
-    for tool in ("Xvfb", "xdotool", "import"):
+    for tool in pScenarioClass.TOOLS:
         if shutil.which(tool) is None:
             print(f"SKIP: {tool} is not installed (scripts/install-deps.sh installs it)")
             sys.exit(SKIP_EXIT_CODE)
@@ -554,7 +562,7 @@ def run(pScenarioFunction, pTimeBudget=90):
     started = time.monotonic()
     name = os.path.basename(shotsDir.rstrip("/"))
     try:
-        with Scenario(name, program, shotsDir) as scenario:
+        with pScenarioClass(name, program, shotsDir) as scenario:
             pScenarioFunction(scenario, variant) if variant else pScenarioFunction(scenario)
     except ScenarioSkipped as skipped:
         print(f"SKIP: {skipped}")

@@ -31,6 +31,8 @@ LANGUAGE_CODES = ("en", "ru")
 # of the libraries, those the program links itself.
 REQUIRED_PACKAGES = ("qml6-module-qtquick", "qml6-module-qtqml-workerscript", "libqt6core6",
                      "libqt6qml6", "libqt6widgets6", "libqt6quickwidgets6", "zlib1g", "libc6")
+# Qt's Wayland platform, for the shells of handhelds.
+RECOMMENDED_PACKAGES = ("qt6-wayland",)
 TOOLS = (("desktop-file-validate", "desktop-file-utils"), ("appstreamcli", "appstream"),
          ("dpkg-deb", "dpkg"))
 
@@ -141,11 +143,13 @@ def check_package(pBuildDir, pFolder, pVersion):
     e2e.check(control_field(package, "Package") == "tovimar", "the package is not named tovimar")
     e2e.check(control_field(package, "Version") == pVersion,
               f"the package's version is {control_field(package, 'Version')!r}, not {pVersion}")
-    depends = {re.split(r"[\s(]", clause.strip())[0]
-               for clause in control_field(package, "Depends").split(",")}
-    missing = [name for name in REQUIRED_PACKAGES if name not in depends]
-    e2e.check(not missing, f"the package does not depend on {missing}; it depends on "
-              f"{sorted(depends)}")
+    for field, expected in (("Depends", REQUIRED_PACKAGES),
+                            ("Recommends", RECOMMENDED_PACKAGES)):
+        named = {re.split(r"[\s(]", clause.strip())[0]
+                 for clause in control_field(package, field).split(",")}
+        missing = [name for name in expected if name not in named]
+        e2e.check(not missing, f"the package's {field} lacks {missing}; it names "
+                  f"{sorted(named - {''})}")
 
     root = os.path.join(pFolder, "root")
     run_tool(["dpkg-deb", "--extract", package, root])

@@ -33,11 +33,20 @@ Item {
         root.incubator.forceCompletion()
     }
 
+    anchors.fill: parent
     opacity: 0
     visible: opacity >= 0.001
 
     Component.onCompleted: {
         if (root.madeForFirstFrame)
             root.makeNow()
+    }
+
+    Connections {
+        target: root.Window.window
+        enabled: !root.incubator
+        function onAfterRendering() {
+            root.makeInBackground()
+        }
     }
 }

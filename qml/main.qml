@@ -39,19 +39,8 @@ Rectangle {
     color: Theme.windowColor
 
     // The first frame waits for the main screen alone; the other screens are made after it.
-    Connections {
-        id: firstFrame
-        target: root.Window.window
-        function onAfterRendering() {
-            firstFrame.enabled = false
-            for (const screen of [screenShop, screenEdit, screenCategories, screenSettings])
-                screen.makeInBackground()
-        }
-    }
-
     ScreenLayer {
         id: screenMain
-        anchors.fill: parent
         opacity: 1
         madeForFirstFrame: true
         screenComponent: ScreenMain {
@@ -79,7 +68,6 @@ Rectangle {
 
     ScreenLayer {
         id: screenShop
-        anchors.fill: parent
         screenComponent: ScreenShop {
             anchors.fill: parent
             manager: root.manager
@@ -98,7 +86,6 @@ Rectangle {
 
     ScreenLayer {
         id: screenEdit
-        anchors.fill: parent
         screenComponent: ScreenEdit {
             anchors.fill: parent
             manager: root.manager
@@ -124,7 +111,6 @@ Rectangle {
 
     ScreenLayer {
         id: screenCategories
-        anchors.fill: parent
         screenComponent: ScreenCategories {
             anchors.fill: parent
             manager: root.manager
@@ -135,7 +121,6 @@ Rectangle {
 
     ScreenLayer {
         id: screenSettings
-        anchors.fill: parent
         screenComponent: ScreenSettings {
             anchors.fill: parent
             manager: root.manager

@@ -21,52 +21,43 @@ LAYOUT = {"mainNew": "ScreenMain TextButton[label=New]", "mainList": "ScreenMain
 
 def turn(pScenario, pWheel, pEntries, pEntryHeight):
     """Drags the wheel on entry by entry, each drag an entry and past the drag threshold. A drag
-    that the loaded machine delivers short leaves the wheel as it was: it is made again."""
-    for entry in range(pEntries):
-        before = pScenario.wait()
-        for attempt in range(3):
-            pScenario.drag_up(e2e.centre(pWheel)[0], round(pWheel[1] + pWheel[3] - 5),
-                              pEntryHeight + 12)
-            if not pScenario.wait().like(before, pWheel):
-                break
-        else:
-            raise e2e.Failed(f"three drags did not turn the wheel at {pWheel}")
+    that the loaded machine delivers short leaves the wheel as it was, and is made again."""
+    shot, turned, drags = pScenario.wait(), 0, 0
+    while turned < pEntries and drags < pEntries + 3:
+        pScenario.drag_up(e2e.centre(pWheel)[0], round(pWheel[1] + pWheel[3] - 5),
+                          pEntryHeight + 12)
+        previous, shot, drags = shot, pScenario.wait(), drags + 1
+        turned += not shot.like(previous, pWheel)
+    e2e.check(turned == pEntries, f"{drags} drags turned the wheel at {pWheel} {turned} times")
 
 
-def scenario(pScenario, pLayoutHelper):
-    layout = pScenario.layout(pLayoutHelper, LAYOUT)
-    mainNew, height = layout["mainNew"], layout["rowHeight"]
-
-    def row1(pList):
-        return pList[0], pList[1] + height, pList[2], height
-    main = pScenario.start_main_screen()
-    pScenario.window("Tovimar Lite")
-
-    pScenario.tap(e2e.centre(mainNew))
+def compose(pScenario, pLayout, pMain):
+    """A new list and its item, with amount and price, from the main screen to the edit screen."""
+    pScenario.tap(e2e.centre(pLayout["mainNew"]))
     pScenario.answer("List name", "Weekly shop")
-    edit = pScenario.wait(lambda shot: not shot.like(main, mainNew), "edit screen")
-    pScenario.tap(e2e.centre(layout["editInput"]))
+    edit = pScenario.wait(lambda shot: not shot.like(pMain, pLayout["mainNew"]), "edit screen")
+    pScenario.tap(e2e.centre(pLayout["editInput"]))
     pScenario.xdotool("type", "--delay", "25", "Milk")
     pScenario.xdotool("key", "Return")
     # No row is current in an empty list: the program asks where the item belongs.
     pScenario.answer("Category", "Dairy")
-    item = pScenario.wait(lambda shot: not shot.like(edit, row1(layout["editList"])), "item")
-    # The item's row (below its category's header) ends in an edit button as wide as the
+    # The item's row, below its category's header, ends in an edit button as wide as the
     # header's buttons.
-    x, y, width, _ = row1(layout["editList"])
-    button = layout["editHome"][2]
+    x, y, width, height = row(pLayout, "editList", 1)
+    item = pScenario.wait(lambda shot: not shot.like(edit, (x, y, width, height)), "the item")
+    button = pLayout["editHome"][2]
     pScenario.tap(e2e.centre((x + width - button, y, button, height)))
-    amount, price = layout["amount"], layout["price"]
+    amount, price = pLayout["amount"], pLayout["price"]
     pScenario.wait(lambda shot: not shot.like(item, amount[0]), "item dialog")
     # 2 kg at 1.01.
     for wheel, entries in ((amount[3], 2), (amount[6], 2), (price[3], 1), (price[5], 1)):
-        turn(pScenario, wheel, entries, layout["wheelEntry"][3])
+        turn(pScenario, wheel, entries, pLayout["wheelEntry"][3])
     pScenario.save("wheels turned")
-    pScenario.tap(e2e.centre(layout["dialogDone"]))
-    pScenario.wait(lambda shot: shot.like(edit, layout["editHome"]), "edit screen again")
-    pScenario.tap(e2e.centre(layout["editHome"]))
-    pScenario.save("home", pScenario.wait(lambda shot: shot.like(main, mainNew), "main screen"))
+    pScenario.tap(e2e.centre(pLayout["dialogDone"]))
+    pScenario.wait(lambda shot: shot.like(edit, pLayout["editHome"]), "edit screen again")
 
+
+def check_files(pScenario):
     root = e2e.read_compressed_xml(pScenario.listFile)
     saved = [root.get("name"), root.get("items_list")] + [
         item.get(key) for item in root.iter("item")
@@ -78,14 +69,29 @@ def scenario(pScenario, pLayoutHelper):
     products = {item.get("name") for item in catalogue.iter("item")}
     e2e.check("milk" in products and len(products) > 1, f"the catalogue holds {products}")
 
-    pScenario.tap(e2e.centre((*layout["mainList"][:3], height)))  # the list's first row
-    shop = pScenario.wait(lambda shot: not shot.like(main, mainNew), "shop screen")
-    pScenario.tap(e2e.centre(row1(layout["shopList"])))
+
+def row(pLayout, pList, pRow):
+    x, y, width, _ = pLayout[pList]
+    return x, y + pRow * pLayout["rowHeight"], width, pLayout["rowHeight"]
+
+
+def scenario(pScenario, pLayoutHelper):
+    layout = pScenario.layout(pLayoutHelper, LAYOUT)
+    main = pScenario.start_main_screen()
+    pScenario.window("Tovimar Lite")
+    compose(pScenario, layout, main)
+    pScenario.tap(e2e.centre(layout["editHome"]))
+    pScenario.save("home", pScenario.wait(lambda shot: shot.like(main, layout["mainNew"]),
+                                          "main screen"))
+    check_files(pScenario)
+    pScenario.tap(e2e.centre(row(layout, "mainList", 0)))
+    shop = pScenario.wait(lambda shot: not shot.like(main, layout["mainNew"]), "shop screen")
+    pScenario.tap(e2e.centre(row(layout, "shopList", 1)))
     pScenario.save("checkout", pScenario.wait(
         lambda shot: not shot.like(shop, layout["checkoutOk"]), "checkout box"))
     pScenario.tap(e2e.centre(layout["checkoutOk"]))
-    pScenario.wait(lambda shot: shot.like(main, mainNew) and shot.like(main, layout["mainList"]),
-                   "the empty main screen")
+    pScenario.wait(lambda shot: shot.like(main, layout["mainNew"])
+                   and shot.like(main, layout["mainList"]), "the empty main screen")
     e2e.check(not os.path.exists(pScenario.listFile), "the list file outlived the checkout")
 
 

@@ -77,9 +77,10 @@ class Shot:
 
 
 class XDisplay:
-    """An Xvfb server of the handheld's screen size. Servers left to pick their own number may
-    pick the same when started at once: the number is taken here, held by the server's lock
-    file, and the next one tried if the server ends at once instead of telling it is ready."""
+    """An Xvfb server of the handheld's screen size, not reset (and closed to clients a moment)
+    whenever its last client leaves. Servers left to pick their own number may pick the same
+    when started at once: the number is chosen here, held by the server's lock file, and the
+    next one tried if the server ends at once instead of telling that it is ready."""
 
     TOOLS = ("Xvfb", "xdotool", "import")
 
@@ -89,7 +90,7 @@ class XDisplay:
             with open(os.path.join(pLogDir, "xvfb.log"), "ab") as log:
                 self.process = subprocess.Popen(
                     ["Xvfb", f":{number}", "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten",
-                     "tcp", "-displayfd", str(writeEnd)], stdout=log, stderr=log,
+                     "tcp", "-noreset", "-displayfd", str(writeEnd)], stdout=log, stderr=log,
                     pass_fds=(writeEnd,))
             os.close(writeEnd)
             with os.fdopen(readEnd) as pipe:

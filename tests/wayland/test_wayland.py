@@ -58,7 +58,7 @@ class Compositor:
                 e2e.skip(f"sway cannot run here, see {self.log}")
             e2e.check(time.monotonic() < deadline, "sway offers no output")
             time.sleep(0.1)
-        magic, size, maximum, pixels = grim.stdout.split(b"\n", 3)
+        _, size, _, pixels = grim.stdout.split(b"\n", 3)
         return e2e.Shot(*map(int, size.split()), pixels)
 
     def stop(self):

@@ -77,28 +77,21 @@ class Shot:
 
 
 class XDisplay:
-    """An Xvfb server of the handheld's screen size, not reset (and closed to clients a moment)
-    whenever its last client leaves. Servers left to pick their own number may pick the same
-    when started at once: the number is chosen here, held by the server's lock file, and the
-    next one tried if the server ends at once instead of telling that it is ready."""
+    """An Xvfb server of the handheld's screen size, on a display number it picks itself, and
+    not reset (which closes it to clients for a moment) whenever its last client leaves."""
 
     TOOLS = ("Xvfb", "xdotool", "import")
 
     def __init__(self, pLogDir):
-        for number in range(100 + os.getpid() % 800, 1000):
-            readEnd, writeEnd = os.pipe()
-            with open(os.path.join(pLogDir, "xvfb.log"), "ab") as log:
-                self.process = subprocess.Popen(
-                    ["Xvfb", f":{number}", "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten",
-                     "tcp", "-noreset", "-displayfd", str(writeEnd)], stdout=log, stderr=log,
-                    pass_fds=(writeEnd,))
-            os.close(writeEnd)
-            with os.fdopen(readEnd) as pipe:
-                if pipe.readline().strip():
-                    self.name = f":{number}"
-                    return
-            self.process.wait()
-        raise Failed("no X display number is free")
+        readEnd, writeEnd = os.pipe()
+        with open(os.path.join(pLogDir, "xvfb.log"), "ab") as log:
+            self.process = subprocess.Popen(
+                ["Xvfb", "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp", "-noreset",
+                 "-displayfd", str(writeEnd)], stdout=log, stderr=log, pass_fds=(writeEnd,))
+        os.close(writeEnd)
+        # Told once the server takes clients.
+        with os.fdopen(readEnd) as pipe:
+            self.name = ":" + pipe.readline().strip()
 
     def environment(self):
         return {"DISPLAY": self.name}

@@ -66,19 +66,22 @@ QByteArray kpCompressedXmlFile::uncompress(const QByteArray &pCompressed)
     return document;
 }
 
-// Where the element starts that has more attributes than the reader takes, or -1.
+// Where the element starts that has more attributes than the reader takes, or -1: the first
+// stretch from one "<" to the next with more "=" than that.
 static qsizetype crowdedElementOffset(const QByteArray &pDocument)
 {
+    const QByteArrayView document(pDocument);
     qsizetype elementStart = 0;
-    int equalSigns = 0;
-    for (qsizetype offset = 0; offset < pDocument.size(); ++offset) {
-        const char character = pDocument.at(offset);
-        if (character == '<') {
-            elementStart = offset;
-            equalSigns = 0;
-        } else if (character == '=' && ++equalSigns > kpCompressedXmlFile::MaxAttributeCount) {
+    while (elementStart < document.size()) {
+        qsizetype nextElement = document.indexOf('<', elementStart + 1);
+        if (nextElement < 0)
+            nextElement = document.size();
+        const QByteArrayView element = document.sliced(elementStart, nextElement - elementStart);
+        // Shorter stretches cannot hold that many "=": most are not counted at all.
+        if (element.size() > kpCompressedXmlFile::MaxAttributeCount
+            && element.count('=') > kpCompressedXmlFile::MaxAttributeCount)
             return elementStart;
-        }
+        elementStart = nextElement;
     }
     return -1;
 }

@@ -34,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     const QByteArray document(reinterpret_cast<const char *>(pData), qsizetype(pSize));
     kpPlainElementScanner scanner(document);
-    QXmlStreamReader reader(document);
+    // Given its data as the element reader gives it.
+    QXmlStreamReader reader;
+    reader.addData(document);
     Step step = scanner.readNextStartElement();
     for (; step == Step::StartElement; step = scanner.readNextStartElement()) {
         require(readStartElement(reader), "the reader gives every element the scanner gives");

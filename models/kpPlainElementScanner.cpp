@@ -116,6 +116,10 @@ bool kpPlainElementScanner::readStartTag()
         if (isAt('>')) {
             ++mPosition;
             mOpenElements.append(name);
+            // The XML reader holds back the root of a document that ends right after its start
+            // tag; whichever element ends a document, it is the reader's to give or not.
+            if (mPosition == mEnd)
+                return false;
             break;
         }
         if (isAt('/')) {

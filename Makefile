@@ -43,7 +43,7 @@ fuzz: deps
 		-DCMAKE_CXX_COMPILER=clang++-14 -DTOVIMAR_FUZZ=ON -DTOVIMAR_BUILD_TESTS=OFF
 	cmake --build $(BUILD_DIR)/fuzz -j $(JOBS)
 	fuzz/run.sh $(BUILD_DIR)/fuzz $(or $(FUZZ_SECONDS),120) \
-		list_file list_header catalogue_file settings_file
+		list_file list_header catalogue_file settings_file plain_scanner
 
 deps:
 	scripts/install-deps.sh

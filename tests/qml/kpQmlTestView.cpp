@@ -54,13 +54,6 @@ kpQmlTestView::kpQmlTestView()
     }));
 }
 
-// The view goes before the manager, as in the program.
-kpQmlTestView::~kpQmlTestView()
-{
-    mView.reset();
-    mManager.reset();
-}
-
 // A screen counts once its layer has made it in full.
 QQuickItem *kpQmlTestView::layer(const QString &pComponent) const
 {

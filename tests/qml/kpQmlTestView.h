@@ -17,7 +17,6 @@ class kpQmlTestView
 {
 public:
     kpQmlTestView();
-    ~kpQmlTestView();
 
     kpApplicationManager &manager() { return *mManager; }
     kpListDataModel *list() { return mManager->listDataModel(); }
@@ -59,6 +58,7 @@ public:
     static QStringList texts(QQuickItem *pItem, bool pShownOnly = true);
 
 private:
+    // The view goes before the manager, as in the program.
     std::unique_ptr<kpApplicationManager> mManager;
     std::unique_ptr<QQuickWidget> mView;
 };

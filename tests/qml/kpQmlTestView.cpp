@@ -38,9 +38,15 @@ QPoint centreOf(QQuickItem *pItem)
 
 } // namespace
 
-kpQmlTestView::kpQmlTestView()
-    : mManager(std::make_unique<kpApplicationManager>())
+kpQmlTestView::kpQmlTestView(int pFiles, const QString &pList)
 {
+    clearDataLocation();
+    if (pFiles & List)
+        writeCompressed(listsDirectory() + "/demo-list.kpl", readFile(":/screens/" + pList));
+    if (pFiles & Catalogue)
+        writeCompressed(dataLocation() + "/data/categories_en.db",
+                        readFile(":/screens/catalogue-en.xml"));
+    mManager = std::make_unique<kpApplicationManager>();
     QVERIFY(mManager->initialize());
     mView = kpQuickHost::createView(mManager.get());
     mView->resize(800, 480);
@@ -76,9 +82,10 @@ QQuickItem *kpQmlTestView::named(const QString &pObjectName) const
     return qobject_cast<QQuickItem *>(kpQmlObjects::find(mView.get(), pObjectName));
 }
 
-QList<QQuickItem *> kpQmlTestView::findAll(QQuickItem *pUnder, const QString &pComponent) const
+QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, const QString &pComponent) const
 {
-    return itemsBelow(pUnder, [&](QQuickItem *pItem) { return isComponent(pItem, pComponent); });
+    return itemsBelow(pUnder, [&](QQuickItem *pItem) { return isComponent(pItem, pComponent); })
+        .value(0);
 }
 
 QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pShown) const
@@ -111,16 +118,12 @@ QQuickItem *kpQmlTestView::row(QQuickItem *pScreen, int pRow) const
 QQuickItem *kpQmlTestView::enter(const QString &pComponent)
 {
     QQuickItem *main = screen("ScreenMain");
-    if (pComponent == "ScreenShop") {
+    if (pComponent == "ScreenShop")
         tap(row(main, 0));
-    } else if (pComponent == "ScreenSettings") {
+    else if (pComponent == "ScreenSettings")
         tap(button(main, QCoreApplication::translate("ScreenMain", "Settings")));
-    } else {
+    else
         tap(button(row(main, 0), "edit-button.png"));
-        if (pComponent == "ScreenCategories" && showsOnly("ScreenEdit"))
-            tap(button(screen("ScreenEdit"),
-                       QCoreApplication::translate("ScreenEdit", "Categories")));
-    }
     return showsOnly(pComponent) ? screen(pComponent) : nullptr;
 }
 
@@ -183,26 +186,9 @@ bool kpQmlTestView::animating(QObject *pObject)
 QStringList kpQmlTestView::texts(QQuickItem *pItem, bool pShownOnly)
 {
     QStringList texts;
-    if (pShownOnly && !pItem->isVisible())
-        return texts;
-    if (pItem->inherits("QQuickText"))
-        texts.append(pItem->property("text").toString());
-    for (QQuickItem *child : pItem->childItems())
-        texts.append(kpQmlTestView::texts(child, pShownOnly));
+    for (QQuickItem *text :
+         itemsBelow(pItem, [](QQuickItem *p) { return p->inherits("QQuickText"); }))
+        if (text->isVisible() || !pShownOnly)
+            texts.append(text->property("text").toString());
     return texts;
-}
-
-QByteArray fixture(const QString &pName)
-{
-    return readFile(":/screens/" + pName);
-}
-
-void writeList(const QByteArray &pDocument)
-{
-    writeCompressed(listsDirectory() + "/demo-list.kpl", pDocument);
-}
-
-void writeCatalogue()
-{
-    writeCompressed(dataLocation() + "/data/categories_en.db", fixture("catalogue-en.xml"));
 }

@@ -16,7 +16,12 @@
 class kpQmlTestView
 {
 public:
-    kpQmlTestView();
+    // What the user's folder holds at the start besides the settings: a shopping list, by
+    // default the weekend's, bread in bakery and two litres of milk in dairy, both still to buy
+    // (in category order its rows are bakery, bread, dairy, milk); the user's copy of the
+    // English catalogue, with tea in drinks.
+    enum Files { NoFiles = 0, List = 1, Catalogue = 2 };
+    explicit kpQmlTestView(int pFiles = NoFiles, const QString &pList = "weekend.xml");
 
     kpApplicationManager &manager() { return *mManager; }
     kpListDataModel *list() { return mManager->listDataModel(); }
@@ -28,18 +33,15 @@ public:
     QQuickItem *layer(const QString &pComponent) const;
     QQuickItem *named(const QString &pObjectName) const;
 
-    // Below pUnder: the items of a component or toolkit class ("ScreenMenu", "QQuickListView");
-    // the button or menu entry labelled pShown, or the glyph button showing the image pShown.
-    QList<QQuickItem *> findAll(QQuickItem *pUnder, const QString &pComponent) const;
-    QQuickItem *find(QQuickItem *pUnder, const QString &pComponent) const
-    {
-        return findAll(pUnder, pComponent).value(0);
-    }
+    // Below pUnder: the first item of a component or toolkit class ("ScreenMenu",
+    // "QQuickListView"); the button or menu entry labelled pShown, or the glyph button showing the
+    // image pShown.
+    QQuickItem *find(QQuickItem *pUnder, const QString &pComponent) const;
     QQuickItem *button(QQuickItem *pUnder, const QString &pShown) const;
     // Row pRow of the screen's list, once the list rests.
     QQuickItem *row(QQuickItem *pScreen, int pRow) const;
 
-    // Walks from the main screen, with a list on it, to the screen of pComponent.
+    // Walks from the main screen, with a list on it, to the shop, edit or settings screen.
     QQuickItem *enter(const QString &pComponent);
     // Opens the screen's menu with its header button; the menu, once it is shown.
     QQuickItem *openMenu(QQuickItem *pScreen);
@@ -62,11 +64,3 @@ private:
     std::unique_ptr<kpApplicationManager> mManager;
     std::unique_ptr<QQuickWidget> mView;
 };
-
-// A document of tests/data/screens, such as "weekend.xml".
-QByteArray fixture(const QString &pName);
-// The one shopping list: by default the weekend's, bread in bakery and two litres of milk in
-// dairy, both still to buy; in category order its rows are bakery, bread, dairy, milk.
-void writeList(const QByteArray &pDocument = fixture("weekend.xml"));
-// The user's copy of the English catalogue, with tea in drinks.
-void writeCatalogue();

@@ -7,15 +7,14 @@ class tst_ScreenCategories : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { clearDataLocation(); }
-
     // On the way in the catalogue marks what the list holds; on the way back the ticked
-    // products join the list.
+    // products join the list. A press-and-hold renames instead of ticking.
     void tickingProductsForTheList()
     {
-        writeList();
-        kpQmlTestView view;
-        QQuickItem *categories = view.enter("ScreenCategories");
+        kpQmlTestView view(kpQmlTestView::List);
+        view.tap(view.button(view.enter("ScreenEdit"), "Categories"));
+        QVERIFY(view.showsOnly("ScreenCategories"));
+        QQuickItem *categories = view.screen("ScreenCategories");
         // Typed in without a selected row, each product asks for its category. The first one's
         // header becomes current: a tap on it clears the selection again.
         for (const char *product : {"milk\r", "cheese\r"}) {
@@ -29,7 +28,15 @@ private slots:
         view.tap(milk);
         QCOMPARE(milk->property("item_status"), "unknown");
         QCOMPARE(view.find(categories, "QQuickListView")->property("currentIndex"), 2);
+        // A press-and-hold asks for a new name and ticks nothing.
+        for (const auto &[row, title] :
+             {std::pair(1, "Item name"), std::pair(0, "Category name")}) {
+            const auto newName = answerInputDialog(QString(), false);
+            view.longPress(view.row(categories, row), newName);
+            QCOMPARE(newName->title, title);
+        }
         QQuickItem *cheese = view.row(categories, 1);
+        QCOMPARE(cheese->property("item_status"), "unchecked");
         view.tap(cheese);
         QCOMPARE(cheese->property("item_status"), "checked");
 
@@ -37,43 +44,6 @@ private slots:
         QCOMPARE(view.state(), "screenEdit");
         QVERIFY(view.showsOnly("ScreenEdit"));
         QCOMPARE(view.list()->rowCount(), 5);
-    }
-
-    // Unlike the other menus this one fades out too, and choosing the order in force still
-    // fades the list out and in.
-    void menuFadesBothWaysAndAlwaysSorts()
-    {
-        writeList();
-        kpQmlTestView view;
-        QQuickItem *categories = view.enter("ScreenCategories");
-        QQuickItem *list = view.find(categories, "QQuickListView");
-        QQuickItem *menu = view.openMenu(categories);
-        view.tap(view.button(menu, "Sort by category"));
-        QVERIFY(menu->opacity() > 0);
-        QTRY_VERIFY(list->opacity() < 0.5);
-        QTRY_VERIFY(menu->opacity() == 0.0 && list->opacity() == 1.0);
-    }
-
-    // A press-and-hold asks for a new name and ticks nothing.
-    void pressAndHoldRenames_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("a product") << 1 << "Item name";
-        QTest::newRow("a header") << 0 << "Category name";
-    }
-    void pressAndHoldRenames()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, title);
-        writeList();
-        writeCatalogue();
-        kpQmlTestView view;
-        QQuickItem *categories = view.enter("ScreenCategories");
-        const auto newName = answerInputDialog(QString(), false);
-        view.longPress(view.row(categories, row), newName);
-        QCOMPARE(newName->title, title);
-        QCOMPARE(view.row(categories, 1)->property("item_status"), "unchecked");
     }
 };
 

@@ -7,13 +7,14 @@ class tst_ScreenSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { clearDataLocation(); }
-
     // The wheels show the stored settings each time the screen is entered; "Cancel" drops what
-    // was turned and stores nothing.
-    void cancelDropsTheTurnedWheels()
+    // was turned and stores nothing. Flung hard past its end a wheel stops there without
+    // overshooting and comes to rest with the last entry, whole, in its middle band. After
+    // "Done" every screen, hidden ones too, speaks the new language at once, without being
+    // reloaded, and every price carries the new currency symbol.
+    void turningTheWheels()
     {
-        kpQmlTestView view;
+        kpQmlTestView view(kpQmlTestView::List);
         view.manager().updateSettings(0, 2);
         const QString settingsFile = QDir(dataLocation()).absoluteFilePath("data/config.db");
         QVERIFY(QFile::remove(settingsFile));
@@ -23,25 +24,35 @@ private slots:
         QCOMPARE(language->property("currentIndex").toInt(), 0);
         QCOMPARE(currency->property("currentIndex").toInt(), 2);
         language->setProperty("currentIndex", 1);
-        currency->setProperty("currentIndex", 3);
+        QQuickItem *turning = view.find(currency, "QQuickListView");
+        const QPoint start
+            = currency->mapToScene(QPointF(currency->width() / 2, currency->height() / 2))
+                  .toPoint();
+        QTest::mousePress(view.view(), Qt::LeftButton, Qt::NoModifier, start);
+        for (int moved = 40; moved <= 1200; moved += 40)
+            QTest::mouseMove(view.view(), start - QPoint(0, moved), 10);
+        QTest::mouseRelease(view.view(), Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 1200),
+                            10);
+        qreal furthest = 0;
+        QVERIFY(QTest::qWaitFor([&]() {
+            furthest = qMax(furthest, turning->property("contentY").toReal());
+            return !turning->property("moving").toBool();
+        }));
+        QCOMPARE(currency->property("currentIndex").toInt(), 13);
+        QCOMPARE(furthest, turning->property("contentY").toReal());
+        QTRY_COMPARE(
+            turning->property("currentItem").value<QQuickItem *>()->mapToItem(currency, {}).y(),
+            currency->height() / 2 - 30);
+
         view.tap(view.button(settings, "Cancel"));
         QVERIFY(view.showsOnly("ScreenMain"));
-        QVERIFY(view.texts(view.screen("ScreenMain")).contains("Shopping lists"));
         QVERIFY(!QFile::exists(settingsFile));
         QCOMPARE(view.enter("ScreenSettings"), settings);
         QCOMPARE(language->property("currentIndex").toInt(), 0);
         QCOMPARE(currency->property("currentIndex").toInt(), 2);
-    }
 
-    // Every screen, hidden ones too, speaks the new language at once, without being reloaded,
-    // and every price carries the new currency symbol.
-    void doneSwitchesLanguageAndCurrencyEverywhere()
-    {
-        writeList();
-        kpQmlTestView view;
-        QQuickItem *settings = view.enter("ScreenSettings");
-        view.named("languageSelector")->setProperty("currentIndex", 1);
-        view.named("currencyUnitSelector")->setProperty("currentIndex", 5);
+        language->setProperty("currentIndex", 1);
+        currency->setProperty("currentIndex", 5);
         view.tap(view.button(settings, "Done"));
         const QList<std::pair<QString, QString>> shown
             = {{"ScreenMain", "Списки покупок"}, {"ScreenMain", "2 наименования"},
@@ -51,35 +62,6 @@ private slots:
         for (const auto &[screen, text] : shown)
             QVERIFY2(view.texts(view.screen(screen), false).contains(text), qPrintable(text));
         QVERIFY(view.showsOnly("ScreenMain"));
-    }
-
-    // Turned hard past its end a wheel stops there without overshooting and comes to rest with
-    // the last entry, whole, in its middle band.
-    void wheelStopsHardAtItsEnd()
-    {
-        kpQmlTestView view;
-        view.enter("ScreenSettings");
-        QQuickItem *wheel = view.named("currencyUnitSelector");
-        QQuickItem *list = view.find(wheel, "QQuickListView");
-        qreal furthest = 0;
-        const auto noteFurthest = [&]() {
-            furthest = qMax(furthest, list->property("contentY").toReal());
-            return !list->property("moving").toBool();
-        };
-        const QPoint start
-            = wheel->mapToScene(QPointF(wheel->width() / 2, wheel->height() / 2)).toPoint();
-        QTest::mousePress(view.view(), Qt::LeftButton, Qt::NoModifier, start);
-        for (int moved = 40; moved <= 1200; moved += 40) {
-            QTest::mouseMove(view.view(), start - QPoint(0, moved), 10);
-            noteFurthest();
-        }
-        QTest::mouseRelease(view.view(), Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 1200),
-                            10);
-        QVERIFY(QTest::qWaitFor(noteFurthest));
-        QCOMPARE(wheel->property("currentIndex").toInt(), 13);
-        QCOMPARE(furthest, list->property("contentY").toReal());
-        QTRY_COMPARE(list->property("currentItem").value<QQuickItem *>()->mapToItem(wheel, {}).y(),
-                     wheel->height() / 2 - 30);
     }
 };
 

@@ -7,16 +7,48 @@ class tst_ScreenShop : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { clearDataLocation(); }
-
-    // A header takes no taps and a delete button deletes without ticking; once the last item
-    // has gone into the cart the checkout box sums the cart up, and only its "Ok" leaves, for
-    // the main screen, where the list with nothing left to buy is gone.
-    void shoppingUntilTheCheckout()
+    // The button of the mode shown stands higher; choosing that mode again does not make the
+    // list blink. The screen is entered in list mode again, whichever mode it was left in, from
+    // the main screen or from editing, where the list is shown whole, in category order, with
+    // the catalogue loaded only while it is edited. A header takes no taps and a delete button
+    // deletes without ticking; once the last item has gone into the cart the checkout box sums the
+    // cart up, and only its "Ok" leaves, for the main screen, where the list with nothing left to
+    // buy is gone.
+    void shoppingTrip()
     {
-        writeList();
-        kpQmlTestView view;
+        kpQmlTestView view(kpQmlTestView::List | kpQmlTestView::Catalogue);
         QQuickItem *shop = view.enter("ScreenShop");
+        QQuickItem *listButton = view.button(shop, "List");
+        QQuickItem *cartButton = view.button(shop, "Cart");
+        view.tap(cartButton);
+        QVERIFY(view.animating(shop));
+        QTRY_VERIFY(!view.animating(shop));
+        QCOMPARE(shop->state(), "cart");
+        QVERIFY(view.list()->isDisplayCart());
+        QVERIFY(cartButton->height() > listButton->height());
+        view.tap(cartButton);
+        QVERIFY(!view.animating(shop));
+
+        view.tap(view.button(shop, "home-button.png"));
+        QVERIFY(view.showsOnly("ScreenMain"));
+        QCOMPARE(view.enter("ScreenShop"), shop);
+        QCOMPARE(shop->state(), QString());
+        QVERIFY(view.list()->isDisplayList());
+        QVERIFY(listButton->height() > cartButton->height());
+
+        view.tap(cartButton);
+        QTRY_COMPARE(shop->state(), "cart");
+        view.list()->sortByProduct();
+        view.tap(view.button(view.openMenu(shop), "Edit mode"));
+        QVERIFY(view.showsOnly("ScreenEdit"));
+        QVERIFY(view.list()->isDisplayList() && view.list()->isSortByCategory());
+        QVERIFY(view.manager().productsDataModel()->isLoaded());
+        view.tap(view.button(view.openMenu(view.screen("ScreenEdit")), "Shop mode"));
+        QVERIFY(view.showsOnly("ScreenShop"));
+        QVERIFY(!view.manager().productsDataModel()->isLoaded());
+        QCOMPARE(shop->state(), QString());
+        QCOMPARE(view.list()->rowCount(), 4);
+
         view.tap(view.row(shop, 0));
         const auto question = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(view.row(shop, 1), "delete-button.png"));
@@ -36,56 +68,6 @@ private slots:
         QCOMPARE(checkout->opacity(), 0.0);
         QVERIFY(!QFile::exists(listsDirectory() + "/demo-list.kpl"));
         QCOMPARE(view.manager().listsDataModel()->rowCount(), 0);
-    }
-
-    // The button of the mode shown stands higher; choosing that mode again does not make the
-    // list blink. The screen is entered in list mode again, whichever mode it was left in.
-    void cartModeLastsUntilTheScreenIsLeft()
-    {
-        writeList();
-        kpQmlTestView view;
-        QQuickItem *shop = view.enter("ScreenShop");
-        QQuickItem *listButton = view.button(shop, "List");
-        QQuickItem *cartButton = view.button(shop, "Cart");
-        view.tap(cartButton);
-        QVERIFY(view.animating(shop));
-        QTRY_VERIFY(!view.animating(shop));
-        QCOMPARE(shop->state(), "cart");
-        QVERIFY(view.list()->isDisplayCart());
-        QCOMPARE(listButton->height(), 65.0);
-        QCOMPARE(cartButton->height(), 70.0);
-        view.tap(cartButton);
-        QVERIFY(!view.animating(shop));
-
-        view.tap(view.button(shop, "home-button.png"));
-        QVERIFY(view.showsOnly("ScreenMain"));
-        QCOMPARE(view.enter("ScreenShop"), shop);
-        QCOMPARE(shop->state(), QString());
-        QVERIFY(view.list()->isDisplayList());
-        QCOMPARE(listButton->height(), 70.0);
-        QCOMPARE(cartButton->height(), 65.0);
-    }
-
-    // To the edit screen, and back in list mode from there: the list is shown whole, in
-    // category order, with the catalogue loaded while it is edited.
-    void editModeAndBack()
-    {
-        writeList();
-        writeCatalogue();
-        kpQmlTestView view;
-        QQuickItem *shop = view.enter("ScreenShop");
-        view.tap(view.button(shop, "Cart"));
-        QTRY_COMPARE(shop->state(), "cart");
-        view.list()->sortByProduct();
-        view.tap(view.button(view.openMenu(shop), "Edit mode"));
-        QVERIFY(view.showsOnly("ScreenEdit"));
-        QVERIFY(view.list()->isDisplayList() && view.list()->isSortByCategory());
-        QVERIFY(view.manager().productsDataModel()->isLoaded());
-
-        view.tap(view.button(view.openMenu(view.screen("ScreenEdit")), "Shop mode"));
-        QVERIFY(view.showsOnly("ScreenShop"));
-        QCOMPARE(shop->state(), QString());
-        QCOMPARE(view.list()->rowCount(), 4);
     }
 };
 

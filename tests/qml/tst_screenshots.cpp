@@ -9,8 +9,6 @@ class tst_screenshots : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { clearDataLocation(); }
-
     // A week's shopping as a user keeps it: three categories, amounts, units, prices and a note,
     // one product already in the cart; prices in euros or roubles.
     void everyScreen_data()
@@ -30,13 +28,12 @@ private slots:
         if (folder.path() == ".")
             QSKIP("TOVIMAR_SCREENSHOTS names no folder for the pictures");
         QVERIFY(folder.mkpath("."));
-        writeList(fixture("week-" + language + ".xml"));
+        kpQmlTestView view(kpQmlTestView::List, "week-" + language + ".xml");
         // The test runs away from the program, so the default catalogue comes in as the user's.
         const QString catalogue = "data/categories_" + language + ".db";
         writeFile(
             QDir(dataLocation()).absoluteFilePath(catalogue),
             readFile(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES") + '/' + catalogue.mid(5)));
-        kpQmlTestView view;
         view.manager().updateSettings(languageRow, currencyRow);
         int count = 0;
         // Once every fade, shrinking row and pressed look has come to rest.
@@ -49,14 +46,12 @@ private slots:
         const auto tapLabel = [&](const char *pScreen, QQuickItem *pUnder, const char *pLabel) {
             view.tap(view.button(pUnder, QCoreApplication::translate(pScreen, pLabel)));
         };
+        // The menu is closed with a tap beside its entries.
         const auto shootMenu = [&](QQuickItem *pScreen, const char *pName) {
             QQuickItem *menu = view.openMenu(pScreen);
             shoot(pName);
-            return menu;
-        };
-        const auto closeMenu = [&](QQuickItem *pMenu) {
-            view.tap(pMenu, QPointF(pMenu->width() / 16, pMenu->height() / 2));
-            QTRY_COMPARE(pMenu->opacity(), 0.0);
+            view.tap(menu, QPointF(menu->width() / 16, menu->height() / 2));
+            QTRY_COMPARE(menu->opacity(), 0.0);
         };
         shoot("main");
 
@@ -72,14 +67,15 @@ private slots:
         shoot("shop-cart");
         tapLabel("ScreenShop", shop, "List");
         QTRY_VERIFY(shop->state().isEmpty() && !view.animating(shop));
-        tapLabel("ScreenShop", shootMenu(shop, "shop-menu"), "Edit mode");
+        shootMenu(shop, "shop-menu");
+        tapLabel("ScreenShop", view.openMenu(shop), "Edit mode");
         QVERIFY(view.showsOnly("ScreenEdit"));
 
         // The second row, the first bakery product, is current.
         QQuickItem *edit = view.screen("ScreenEdit");
         view.tap(view.row(edit, 1));
         shoot("edit");
-        closeMenu(shootMenu(edit, "edit-menu"));
+        shootMenu(edit, "edit-menu");
         QQuickItem *dialog = view.find(edit, "ItemDialog");
         view.tap(view.button(view.row(edit, 1), "edit-button.png"));
         QTRY_COMPARE(dialog->opacity(), 1.0);
@@ -92,7 +88,7 @@ private slots:
         QQuickItem *categories = view.screen("ScreenCategories");
         view.tap(view.row(categories, 1));
         shoot("categories");
-        closeMenu(shootMenu(categories, "categories-menu"));
+        shootMenu(categories, "categories-menu");
         view.tap(view.button(categories, "back-button.png"));
         QVERIFY(view.showsOnly("ScreenEdit"));
         view.tap(view.button(edit, "home-button.png"));

@@ -90,9 +90,12 @@ QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, const QString &pComponent) c
 
 QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pShown) const
 {
+    QVariantList labels = {pShown};
+    for (const QString &component : ScreenComponents)
+        labels.append(QCoreApplication::translate(qPrintable(component), qPrintable(pShown)));
     const auto shows = [&](QQuickItem *pItem) {
-        return (isComponent(pItem, "TextButton") && pItem->property("label") == pShown)
-            || (isComponent(pItem, "MenuItem") && pItem->property("itemLabel") == pShown)
+        return (isComponent(pItem, "TextButton") && labels.contains(pItem->property("label")))
+            || (isComponent(pItem, "MenuItem") && labels.contains(pItem->property("itemLabel")))
             || (isComponent(pItem, "ImageButton")
                 && pItem->property("imageNormal").toString().endsWith('/' + pShown));
     };
@@ -119,11 +122,15 @@ QQuickItem *kpQmlTestView::enter(const QString &pComponent)
 {
     QQuickItem *main = screen("ScreenMain");
     if (pComponent == "ScreenShop")
-        tap(row(main, 0));
-    else if (pComponent == "ScreenSettings")
-        tap(button(main, QCoreApplication::translate("ScreenMain", "Settings")));
-    else
-        tap(button(row(main, 0), "edit-button.png"));
+        return tapTo(row(main, 0), pComponent);
+    if (pComponent == "ScreenSettings")
+        return tapTo(button(main, "Settings"), pComponent);
+    return tapTo(button(row(main, 0), "edit-button.png"), pComponent);
+}
+
+QQuickItem *kpQmlTestView::tapTo(QQuickItem *pItem, const QString &pComponent)
+{
+    tap(pItem);
     return showsOnly(pComponent) ? screen(pComponent) : nullptr;
 }
 

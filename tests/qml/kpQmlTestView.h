@@ -34,8 +34,8 @@ public:
     QQuickItem *named(const QString &pObjectName) const;
 
     // Below pUnder: the first item of a component or toolkit class ("ScreenMenu",
-    // "QQuickListView"); the button or menu entry labelled pShown, or the glyph button showing the
-    // image pShown.
+    // "QQuickListView"); the button or menu entry labelled pShown, in the code's words or the
+    // language in use, or the glyph button showing the image pShown.
     QQuickItem *find(QQuickItem *pUnder, const QString &pComponent) const;
     QQuickItem *button(QQuickItem *pUnder, const QString &pShown) const;
     // Row pRow of the screen's list, once the list rests.
@@ -43,6 +43,8 @@ public:
 
     // Walks from the main screen, with a list on it, to the shop, edit or settings screen.
     QQuickItem *enter(const QString &pComponent);
+    // Taps pItem; the screen of pComponent once the window rests with it alone shown.
+    QQuickItem *tapTo(QQuickItem *pItem, const QString &pComponent);
     // Opens the screen's menu with its header button; the menu, once it is shown.
     QQuickItem *openMenu(QQuickItem *pScreen);
     // At pAt in the item, or at its centre.

@@ -13,9 +13,8 @@ private slots:
     {
         kpQmlTestView view(kpQmlTestView::Catalogue);
         answerInputDialog("Weekend");
-        view.tap(view.button(view.screen("ScreenMain"), "New"));
-        QVERIFY(view.showsOnly("ScreenEdit"));
-        QQuickItem *edit = view.screen("ScreenEdit");
+        QQuickItem *edit = view.tapTo(view.button(view.screen("ScreenMain"), "New"), "ScreenEdit");
+        QVERIFY(edit);
         QQuickItem *ok = view.button(edit, "Ok");
         QCOMPARE(ok->opacity(), 0.5);
         view.tap(ok);

@@ -44,8 +44,7 @@ private slots:
             turning->property("currentItem").value<QQuickItem *>()->mapToItem(currency, {}).y(),
             currency->height() / 2 - 30);
 
-        view.tap(view.button(settings, "Cancel"));
-        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.tapTo(view.button(settings, "Cancel"), "ScreenMain"));
         QVERIFY(!QFile::exists(settingsFile));
         QCOMPARE(view.enter("ScreenSettings"), settings);
         QCOMPARE(language->property("currentIndex").toInt(), 0);

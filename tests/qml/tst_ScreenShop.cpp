@@ -29,8 +29,7 @@ private slots:
         view.tap(cartButton);
         QVERIFY(!view.animating(shop));
 
-        view.tap(view.button(shop, "home-button.png"));
-        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.tapTo(view.button(shop, "home-button.png"), "ScreenMain"));
         QCOMPARE(view.enter("ScreenShop"), shop);
         QCOMPARE(shop->state(), QString());
         QVERIFY(view.list()->isDisplayList());
@@ -39,12 +38,11 @@ private slots:
         view.tap(cartButton);
         QTRY_COMPARE(shop->state(), "cart");
         view.list()->sortByProduct();
-        view.tap(view.button(view.openMenu(shop), "Edit mode"));
-        QVERIFY(view.showsOnly("ScreenEdit"));
+        QQuickItem *edit = view.tapTo(view.button(view.openMenu(shop), "Edit mode"), "ScreenEdit");
+        QVERIFY(edit);
         QVERIFY(view.list()->isDisplayList() && view.list()->isSortByCategory());
         QVERIFY(view.manager().productsDataModel()->isLoaded());
-        view.tap(view.button(view.openMenu(view.screen("ScreenEdit")), "Shop mode"));
-        QVERIFY(view.showsOnly("ScreenShop"));
+        QVERIFY(view.tapTo(view.button(view.openMenu(edit), "Shop mode"), "ScreenShop"));
         QVERIFY(!view.manager().productsDataModel()->isLoaded());
         QCOMPARE(shop->state(), QString());
         QCOMPARE(view.list()->rowCount(), 4);
@@ -63,8 +61,7 @@ private slots:
         view.tap(checkout, QPointF(checkout->width() / 10, checkout->height() / 2));
         view.tap(view.button(shop, "home-button.png"));
         QCOMPARE(view.state(), "screenShop");
-        view.tap(view.button(checkout, "Ok"));
-        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.tapTo(view.button(checkout, "Ok"), "ScreenMain"));
         QCOMPARE(checkout->opacity(), 0.0);
         QVERIFY(!QFile::exists(listsDirectory() + "/demo-list.kpl"));
         QCOMPARE(view.manager().listsDataModel()->rowCount(), 0);

@@ -43,9 +43,6 @@ private slots:
                 = QString("%1-%2-%3.png").arg(language).arg(++count, 2, 10, QChar('0')).arg(pName);
             QVERIFY(view.view()->grabFramebuffer().save(folder.absoluteFilePath(name)));
         };
-        const auto tapLabel = [&](const char *pScreen, QQuickItem *pUnder, const char *pLabel) {
-            view.tap(view.button(pUnder, QCoreApplication::translate(pScreen, pLabel)));
-        };
         // The menu is closed with a tap beside its entries.
         const auto shootMenu = [&](QQuickItem *pScreen, const char *pName) {
             QQuickItem *menu = view.openMenu(pScreen);
@@ -57,22 +54,19 @@ private slots:
 
         QQuickItem *settings = view.enter("ScreenSettings");
         shoot("settings");
-        tapLabel("ScreenSettings", settings, "Cancel");
-        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.tapTo(view.button(settings, "Cancel"), "ScreenMain"));
 
         QQuickItem *shop = view.enter("ScreenShop");
         shoot("shop-list");
-        tapLabel("ScreenShop", shop, "Cart");
+        view.tap(view.button(shop, "Cart"));
         QTRY_COMPARE(shop->state(), "cart");
         shoot("shop-cart");
-        tapLabel("ScreenShop", shop, "List");
+        view.tap(view.button(shop, "List"));
         QTRY_VERIFY(shop->state().isEmpty() && !view.animating(shop));
         shootMenu(shop, "shop-menu");
-        tapLabel("ScreenShop", view.openMenu(shop), "Edit mode");
-        QVERIFY(view.showsOnly("ScreenEdit"));
-
+        QQuickItem *edit = view.tapTo(view.button(view.openMenu(shop), "Edit mode"), "ScreenEdit");
+        QVERIFY(edit);
         // The second row, the first bakery product, is current.
-        QQuickItem *edit = view.screen("ScreenEdit");
         view.tap(view.row(edit, 1));
         shoot("edit");
         shootMenu(edit, "edit-menu");
@@ -80,19 +74,16 @@ private slots:
         view.tap(view.button(view.row(edit, 1), "edit-button.png"));
         QTRY_COMPARE(dialog->opacity(), 1.0);
         shoot("item-dialog");
-        tapLabel("ScreenEdit", dialog, "Cancel");
+        view.tap(view.button(dialog, "Cancel"));
         QTRY_COMPARE(dialog->opacity(), 0.0);
 
-        tapLabel("ScreenEdit", edit, "Categories");
-        QVERIFY(view.showsOnly("ScreenCategories"));
-        QQuickItem *categories = view.screen("ScreenCategories");
+        QQuickItem *categories = view.tapTo(view.button(edit, "Categories"), "ScreenCategories");
+        QVERIFY(categories);
         view.tap(view.row(categories, 1));
         shoot("categories");
         shootMenu(categories, "categories-menu");
-        view.tap(view.button(categories, "back-button.png"));
-        QVERIFY(view.showsOnly("ScreenEdit"));
-        view.tap(view.button(edit, "home-button.png"));
-        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.tapTo(view.button(categories, "back-button.png"), "ScreenEdit"));
+        QVERIFY(view.tapTo(view.button(edit, "home-button.png"), "ScreenMain"));
 
         // Every product into the cart: the rows shrink away until the checkout box appears.
         QCOMPARE(view.enter("ScreenShop"), shop);

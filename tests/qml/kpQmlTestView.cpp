@@ -31,11 +31,6 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     return found;
 }
 
-QPoint centreOf(QQuickItem *pItem)
-{
-    return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
-}
-
 } // namespace
 
 kpQmlTestView::kpQmlTestView(int pFiles, const QString &pList)
@@ -177,6 +172,11 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
         return wanted;
     });
     return rests && !overlapped;
+}
+
+QPoint kpQmlTestView::centreOf(QQuickItem *pItem)
+{
+    return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
 }
 
 bool kpQmlTestView::animating(QObject *pObject)

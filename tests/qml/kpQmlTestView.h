@@ -56,6 +56,8 @@ public:
     // were ever partly shown at once on the way.
     bool showsOnly(const QString &pComponent);
 
+    // Where pItem's centre lies in the window.
+    static QPoint centreOf(QQuickItem *pItem);
     // Whether an animation below pObject runs: a fade, a row shrinking, a button growing.
     static bool animating(QObject *pObject);
     // The texts of the text elements below pItem: the shown ones, or all of them.

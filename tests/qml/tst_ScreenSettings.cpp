@@ -8,10 +8,10 @@ class tst_ScreenSettings : public QObject
 
 private slots:
     // The wheels show the stored settings each time the screen is entered; "Cancel" drops what
-    // was turned. Flung hard past its end a wheel stops there without
-    // overshooting and comes to rest with the last entry, whole, in its middle band. After
-    // "Done" every screen, hidden ones too, speaks the new language at once, without being
-    // reloaded, and every price carries the new currency symbol.
+    // was turned. Dragged hard past its end a wheel stops there without overshooting and comes
+    // to rest with the last entry, whole, in its middle band. After "Done" every screen, hidden
+    // ones too, speaks the new language at once, without being reloaded, every price carries
+    // the new currency symbol, and the new language's catalogue is the one edited.
     void turningTheWheels()
     {
         kpQmlTestView view(kpQmlTestView::List);
@@ -49,6 +49,7 @@ private slots:
                {"ScreenSettings", "Язык: "}};
         for (const auto &[screen, text] : shown)
             QVERIFY2(view.texts(view.screen(screen), false).contains(text), qPrintable(text));
+        QVERIFY(view.manager().productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         QVERIFY(view.showsOnly("ScreenMain"));
     }
 };

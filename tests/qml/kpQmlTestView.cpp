@@ -1,57 +1,53 @@
 #include "kpQmlTestView.h"
 
-#include "kpApplicationManager.h"
 #include "kpQmlObjects.h"
-#include "kpQuickHost.h"
 
-#include <QGuiApplication>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickWidget>
-#include <QStyleHints>
-#include <QtTest>
+#include <QtQuickTest/quicktest.h>
 #include <algorithm>
+#include <functional>
+
+using namespace kpTestSupport;
 
 namespace {
 
-constexpr int RestTimeoutMs = 3000;
 const QStringList ScreenComponents
     = {"ScreenMain", "ScreenShop", "ScreenEdit", "ScreenCategories", "ScreenSettings"};
 
-} // namespace
-
+// A QML component's meta-object name starts with the component's name.
 bool isComponent(const QObject *pObject, const QString &pComponent)
 {
     const QString className = QString::fromLatin1(pObject->metaObject()->className());
     return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
 }
 
-QVariant callSlot(QObject *pObject, const char *pSlot)
+// Depth first, in the order the documents declare the items.
+QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQuickItem *)> &pWanted)
 {
-    const int index = pObject ? pObject->metaObject()->indexOfMethod(pSlot) : -1;
-    if (index < 0) {
-        qWarning("no slot %s", pSlot);
-        return {};
-    }
-    const QMetaMethod method = pObject->metaObject()->method(index);
-    if (method.returnType() == QMetaType::Void) {
-        method.invoke(pObject);
-        return {};
-    }
-    QVariant result(QMetaType(method.returnType()));
-    method.invoke(pObject, QGenericReturnArgument(method.typeName(), result.data()));
-    return result;
+    QList<QQuickItem *> found;
+    if (pWanted(pUnder))
+        found.append(pUnder);
+    for (QQuickItem *child : pUnder->childItems())
+        found.append(itemsBelow(child, pWanted));
+    return found;
 }
 
-kpQmlTestView::kpQmlTestView()
-    : mManager(std::make_unique<kpApplicationManager>())
+} // namespace
+
+kpQmlTestView::kpQmlTestView(int pFiles, const QString &pList)
 {
+    clearDataLocation();
+    if (pFiles & List)
+        writeCompressed(listsDirectory() + "/demo-list.kpl", readFile(":/screens/" + pList));
+    if (pFiles & Catalogue)
+        writeCompressed(dataLocation() + "/data/categories_en.db",
+                        readFile(":/screens/catalogue-en.xml"));
+    mManager = std::make_unique<kpApplicationManager>();
     QVERIFY(mManager->initialize());
     mView = kpQuickHost::createView(mManager.get());
-    QCOMPARE(mView->status(), QQuickWidget::Ready);
     mView->resize(800, 480);
     mView->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mView.get()));
+    mView->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mView.get()));
     // The screens not shown at first are made after the first frame.
     QVERIFY(QTest::qWaitFor([this]() {
         return std::all_of(ScreenComponents.cbegin(), ScreenComponents.cend(),
@@ -59,21 +55,10 @@ kpQmlTestView::kpQmlTestView()
     }));
 }
 
-// The view goes before the manager, as in the program.
-kpQmlTestView::~kpQmlTestView()
-{
-    mView.reset();
-    mManager.reset();
-}
-
-QQuickItem *kpQmlTestView::window() const
-{
-    return mView->rootObject();
-}
-
+// A screen counts once its layer has made it in full.
 QQuickItem *kpQmlTestView::layer(const QString &pComponent) const
 {
-    for (QQuickItem *child : window()->childItems()) {
+    for (QQuickItem *child : mView->rootObject()->childItems()) {
         auto *shown = child->property("screen").value<QQuickItem *>();
         if (shown && isComponent(shown, pComponent))
             return child;
@@ -87,106 +72,130 @@ QQuickItem *kpQmlTestView::screen(const QString &pComponent) const
     return holder ? holder->property("screen").value<QQuickItem *>() : nullptr;
 }
 
-QQuickItem *kpQmlTestView::menu(const QString &pScreen) const
+QQuickItem *kpQmlTestView::named(const QString &pObjectName) const
 {
-    for (QQuickItem *child : screen(pScreen)->childItems()) {
-        if (isComponent(child, QStringLiteral("ScreenMenu")))
-            return child;
-    }
-    return nullptr;
+    return qobject_cast<QQuickItem *>(kpQmlObjects::find(mView.get(), pObjectName));
 }
 
-QQuickItem *kpQmlTestView::itemDialog() const
+QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, const QString &pComponent) const
 {
-    auto *amount = qobject_cast<QQuickItem *>(named(QStringLiteral("amountSelector")));
-    return amount ? amount->parentItem()->parentItem() : nullptr;
+    return itemsBelow(pUnder, [&](QQuickItem *pItem) { return isComponent(pItem, pComponent); })
+        .value(0);
 }
 
-QObject *kpQmlTestView::context(const char *pName) const
+QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pShown) const
 {
-    return mView->rootContext()->contextProperty(QLatin1String(pName)).value<QObject *>();
+    QVariantList labels = {pShown};
+    for (const QString &component : ScreenComponents)
+        labels.append(QCoreApplication::translate(qPrintable(component), qPrintable(pShown)));
+    const auto shows = [&](QQuickItem *pItem) {
+        return (isComponent(pItem, "TextButton") && labels.contains(pItem->property("label")))
+            || (isComponent(pItem, "MenuItem") && labels.contains(pItem->property("itemLabel")))
+            || (isComponent(pItem, "ImageButton")
+                && pItem->property("imageNormal").toString().endsWith('/' + pShown));
+    };
+    return itemsBelow(pUnder, shows).value(0);
 }
 
-QObject *kpQmlTestView::named(const QString &pObjectName) const
+QQuickItem *kpQmlTestView::row(QQuickItem *pScreen, int pRow) const
 {
-    return kpQmlObjects::find(mView.get(), pObjectName);
+    QQuickItem *list = find(pScreen, "QQuickListView");
+    QQuickItem *row = nullptr;
+    // The view follows its model when it is polished next; rows that leave or join it move the
+    // others until they have shrunk or grown.
+    QTest::qWaitFor([&]() {
+        if (QQuickTest::qIsPolishScheduled(list) || animating(list))
+            return false;
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
+                                  Q_ARG(int, pRow));
+        return row != nullptr;
+    });
+    return row;
 }
 
-QString kpQmlTestView::state() const
+QQuickItem *kpQmlTestView::enter(const QString &pComponent)
 {
-    return window()->state();
+    QQuickItem *main = screen("ScreenMain");
+    if (pComponent == "ScreenShop")
+        return tapTo(row(main, 0), pComponent);
+    if (pComponent == "ScreenSettings")
+        return tapTo(button(main, "Settings"), pComponent);
+    return tapTo(button(row(main, 0), "edit-button.png"), pComponent);
 }
 
-void kpQmlTestView::tap(QPoint pPoint)
+QQuickItem *kpQmlTestView::tapTo(QQuickItem *pItem, const QString &pComponent)
 {
-    QTest::mouseClick(mView.get(), Qt::LeftButton, Qt::NoModifier, pPoint);
+    tap(pItem);
+    return showsOnly(pComponent) ? screen(pComponent) : nullptr;
 }
 
-void kpQmlTestView::longPress(QPoint pPoint)
+QQuickItem *kpQmlTestView::openMenu(QQuickItem *pScreen)
 {
-    QTest::mousePress(mView.get(), Qt::LeftButton, Qt::NoModifier, pPoint);
-    QTest::qWait(QGuiApplication::styleHints()->mousePressAndHoldInterval() + 200);
-    QTest::mouseRelease(mView.get(), Qt::LeftButton, Qt::NoModifier, pPoint);
+    QQuickItem *menu = find(pScreen, "ScreenMenu");
+    tap(button(pScreen, "menu-button.png"));
+    return QTest::qWaitFor([menu]() { return menu->opacity() == 1.0; }) ? menu : nullptr;
 }
 
-void kpQmlTestView::typeText(QPoint pInput, const QString &pText)
+void kpQmlTestView::tap(QQuickItem *pItem, std::optional<QPointF> pAt)
 {
-    mView->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(mView.get()));
-    tap(pInput);
+    QVERIFY(pItem);
+    const QPoint point = pAt ? pItem->mapToScene(*pAt).toPoint() : centreOf(pItem);
+    QTest::mouseClick(mView.get(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+void kpQmlTestView::longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDialog> &pDialog)
+{
+    const QPoint centre = centreOf(pItem);
+    QTest::mousePress(mView.get(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTRY_VERIFY(pDialog->seen);
+    QTest::mouseRelease(mView.get(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void kpQmlTestView::typeText(const QString &pInputName, const QString &pText)
+{
+    tap(named(pInputName));
     QTest::keyClicks(mView.get(), pText);
 }
 
 bool kpQmlTestView::showsOnly(const QString &pComponent)
 {
-    return QTest::qWaitFor(
-        [&]() {
-            for (const QString &component : ScreenComponents) {
-                const qreal wanted = component == pComponent ? 1.0 : 0.0;
-                if (layer(component)->opacity() != wanted)
-                    return false;
-            }
-            return true;
-        },
-        RestTimeoutMs);
+    bool overlapped = false;
+    const bool rests = QTest::qWaitFor([&]() {
+        int partlyShown = 0;
+        bool wanted = true;
+        for (const QString &component : ScreenComponents) {
+            const qreal opacity = layer(component)->opacity();
+            partlyShown += opacity > 0.001 ? 1 : 0;
+            wanted = wanted && opacity == (component == pComponent ? 1.0 : 0.0);
+        }
+        overlapped = overlapped || partlyShown > 1;
+        return wanted;
+    });
+    return rests && !overlapped;
 }
 
-namespace {
-
-QQuickItem *topmostAt(QQuickItem *pItem, QPointF pScenePoint, const QString &pComponent)
+QPoint kpQmlTestView::centreOf(QQuickItem *pItem)
 {
-    if (!pItem->isVisible())
-        return nullptr;
-    const QList<QQuickItem *> children = pItem->childItems();
-    for (auto child = children.crbegin(); child != children.crend(); ++child) {
-        if (QQuickItem *hit = topmostAt(*child, pScenePoint, pComponent))
-            return hit;
-    }
-    if (isComponent(pItem, pComponent) && pItem->contains(pItem->mapFromScene(pScenePoint)))
-        return pItem;
-    return nullptr;
+    return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
 }
 
-void collectTexts(QQuickItem *pItem, bool pShownOnly, QStringList &pTexts)
+bool kpQmlTestView::animating(QObject *pObject)
 {
-    if (pShownOnly && !pItem->isVisible())
-        return;
-    if (pItem->inherits("QQuickText"))
-        pTexts.append(pItem->property("text").toString());
-    for (QQuickItem *child : pItem->childItems())
-        collectTexts(child, pShownOnly, pTexts);
+    if (pObject->inherits("QQuickAbstractAnimation") && pObject->property("running").toBool())
+        return true;
+    const QObjectList children = pObject->children();
+    auto *item = qobject_cast<QQuickItem *>(pObject);
+    const QList<QQuickItem *> childItems = item ? item->childItems() : QList<QQuickItem *>();
+    return std::any_of(children.cbegin(), children.cend(), animating)
+        || std::any_of(childItems.cbegin(), childItems.cend(), animating);
 }
 
-} // namespace
-
-QQuickItem *kpQmlTestView::itemAt(QPoint pPoint, const QString &pComponent) const
-{
-    return topmostAt(window(), pPoint, pComponent);
-}
-
-QStringList kpQmlTestView::texts(QQuickItem *pItem, bool pShownOnly) const
+QStringList kpQmlTestView::texts(QQuickItem *pItem, bool pShownOnly)
 {
     QStringList texts;
-    collectTexts(pItem, pShownOnly, texts);
+    for (QQuickItem *text :
+         itemsBelow(pItem, [](QQuickItem *p) { return p->inherits("QQuickText"); }))
+        if (text->isVisible() || !pShownOnly)
+            texts.append(text->property("text").toString());
     return texts;
 }

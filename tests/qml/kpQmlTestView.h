@@ -1,57 +1,70 @@
 #pragma once
 
-#include <QPoint>
-#include <QString>
-#include <QStringList>
-#include <QVariant>
-#include <memory>
+#include "kpApplicationManager.h"
+#include "kpQuickHost.h"
+#include "kpTestSupport.h"
 
-class QObject;
-class QQuickItem;
-class QQuickWidget;
-class kpApplicationManager;
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QtTest>
+#include <memory>
+#include <optional>
 
 // The window as the program hosts it: the real core published to main.qml in an 800 x 480
-// view, driven by taps at screen coordinates.
+// view. A test finds what it taps as the user does, by its label, its image or its row, so that
+// no test knows where the screens put things.
 class kpQmlTestView
 {
 public:
-    kpQmlTestView();
-    ~kpQmlTestView();
+    // What the user's folder holds at the start besides the settings: a shopping list, by
+    // default the weekend's, bread in bakery and two litres of milk in dairy, both still to buy
+    // (in category order its rows are bakery, bread, dairy, milk); the user's copy of the
+    // English catalogue, with tea in drinks.
+    enum Files { NoFiles = 0, List = 1, Catalogue = 2 };
+    explicit kpQmlTestView(int pFiles = NoFiles, const QString &pList = "weekend.xml");
 
     kpApplicationManager &manager() { return *mManager; }
+    kpListDataModel *list() { return mManager->listDataModel(); }
     QQuickWidget *view() { return mView.get(); }
-    QQuickItem *window() const;
-    // The screen of the given component, such as "ScreenShop", and the window's child that holds
+    QString state() const { return mView->rootObject()->state(); }
+    // The screen of the given component, such as "ScreenShop", and the window's child that makes
     // it and fades it in and out.
     QQuickItem *screen(const QString &pComponent) const;
     QQuickItem *layer(const QString &pComponent) const;
-    // The menu of the given screen.
-    QQuickItem *menu(const QString &pScreen) const;
-    // The edit screen's item dialog.
-    QQuickItem *itemDialog() const;
-    // A context object of the core, such as "categoriesDataModel".
-    QObject *context(const char *pName) const;
-    QObject *named(const QString &pObjectName) const;
-    QString state() const;
+    QQuickItem *named(const QString &pObjectName) const;
 
-    void tap(QPoint pPoint);
-    void longPress(QPoint pPoint);
-    void typeText(QPoint pInput, const QString &pText);
-    // Waits until the window rests with pComponent's screen alone shown.
+    // Below pUnder: the first item of a component or toolkit class ("ScreenMenu",
+    // "QQuickListView"); the button or menu entry labelled pShown, in the code's words or the
+    // language in use, or the glyph button showing the image pShown.
+    QQuickItem *find(QQuickItem *pUnder, const QString &pComponent) const;
+    QQuickItem *button(QQuickItem *pUnder, const QString &pShown) const;
+    // Row pRow of the screen's list, once the list rests.
+    QQuickItem *row(QQuickItem *pScreen, int pRow) const;
+
+    // Walks from the main screen, with a list on it, to the shop, edit or settings screen.
+    QQuickItem *enter(const QString &pComponent);
+    // Taps pItem; the screen of pComponent once the window rests with it alone shown.
+    QQuickItem *tapTo(QQuickItem *pItem, const QString &pComponent);
+    // Opens the screen's menu with its header button; the menu, once it is shown.
+    QQuickItem *openMenu(QQuickItem *pScreen);
+    // At pAt in the item, or at its centre.
+    void tap(QQuickItem *pItem, std::optional<QPointF> pAt = std::nullopt);
+    // Holds pItem down until the dialog that the hold opens has been answered.
+    void longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDialog> &pDialog);
+    void typeText(const QString &pInputName, const QString &pText);
+    // Waits until the window rests with pComponent's screen alone shown; fails if two screens
+    // were ever partly shown at once on the way.
     bool showsOnly(const QString &pComponent);
 
-    // The topmost shown item of the given component (or toolkit class) at pPoint.
-    QQuickItem *itemAt(QPoint pPoint, const QString &pComponent) const;
+    // Where pItem's centre lies in the window.
+    static QPoint centreOf(QQuickItem *pItem);
+    // Whether an animation below pObject runs: a fade, a row shrinking, a button growing.
+    static bool animating(QObject *pObject);
     // The texts of the text elements below pItem: the shown ones, or all of them.
-    QStringList texts(QQuickItem *pItem, bool pShownOnly = true) const;
+    static QStringList texts(QQuickItem *pItem, bool pShownOnly = true);
 
 private:
+    // The view goes before the manager, as in the program.
     std::unique_ptr<kpApplicationManager> mManager;
     std::unique_ptr<QQuickWidget> mView;
 };
-
-// Every meta-object name of a QML component starts with the component's name.
-bool isComponent(const QObject *pObject, const QString &pComponent);
-// Calls a slot of the core by name, for the parts the test cannot reach by a tap.
-QVariant callSlot(QObject *pObject, const char *pSlot);

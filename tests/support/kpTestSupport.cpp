@@ -1,6 +1,7 @@
 #include "kpTestSupport.h"
 
 #include "kpApplicationManager.h"
+#include "kpItemRowsModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +48,54 @@ QString dataLocation()
 QString listsDirectory()
 {
     return QDir(dataLocation()).absoluteFilePath(QStringLiteral("lists"));
+}
+
+QString listPath()
+{
+    return QDir(listsDirectory()).absoluteFilePath(QStringLiteral("demo-list.kpl"));
+}
+
+QString cataloguePath()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/categories_en.db"));
+}
+
+QString settingsPath()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
+}
+
+QString fixturePath(const QString &pName)
+{
+    return QDir(QStringLiteral(TOVIMAR_TEST_DATA_DIR)).absoluteFilePath(pName);
+}
+
+QByteArray fixture(const QString &pName)
+{
+    QFile file(fixturePath(pName));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Missing fixture %s", qPrintable(pName));
+    return file.readAll();
+}
+
+void installFixture(const QString &pName, const QString &pPath)
+{
+    writeFile(pPath, fixture(pName));
+}
+
+QStringList rows(const QAbstractItemModel &pModel)
+{
+    QStringList shown;
+    for (int row = 0; row < pModel.rowCount(); ++row) {
+        const QModelIndex index = pModel.index(row, 0);
+        if (index.data(kpItemRowsModel::ItemTypeRole).toString() == QLatin1String("category"))
+            shown.append(QLatin1Char('[')
+                         + index.data(kpItemRowsModel::ItemCategoryNameRole).toString()
+                         + QLatin1Char(']'));
+        else
+            shown.append(index.data(kpItemRowsModel::ItemNameRole).toString());
+    }
+    return shown;
 }
 
 void clearDataLocation()

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
+class QAbstractItemModel;
 class QQuickWidget;
 
 // What a test learnt of a modal dialog it answered.
@@ -26,6 +28,20 @@ QString useTemporaryDataHome();
 void clearDataLocation();
 QString dataLocation();
 QString listsDirectory();
+// Where the program keeps its one list, the catalogue of English and the settings.
+QString listPath();
+QString cataloguePath();
+QString settingsPath();
+
+// The files of tests/data, e.g. "lists/week.kpl": valid, damaged and hostile inputs, and saved
+// forms to compare with.
+QString fixturePath(const QString &pName);
+QByteArray fixture(const QString &pName);
+// Puts a fixture where the program reads it, its folder made first.
+void installFixture(const QString &pName, const QString &pPath);
+
+// The rows of a list or catalogue as "[category]" for headers and the name for items.
+QStringList rows(const QAbstractItemModel &pModel);
 
 // The next modal message box is answered with pButton; the next input dialog gets pText and
 // is accepted, or is cancelled when pAccept is false.

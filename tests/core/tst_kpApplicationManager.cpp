@@ -1,4 +1,5 @@
 #include "kpApplicationManager.h"
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -13,29 +14,14 @@ using namespace kpTestSupport;
 
 namespace {
 
-QString listPath()
+QString itemsText(int pCount)
 {
-    return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl");
+    return QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, pCount);
 }
 
-void writeList()
+QString price(const QAbstractItemModel &pModel, int pRow)
 {
-    writeCompressed(listPath(),
-                    "<tovimar_list version=\"1.0.0\" name=\"week\" items_list=\"1\">"
-                    "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
-                    "<item name=\"milk\" category=\"dairy\" status=\"checked\"/>"
-                    "</tovimar_list>");
-}
-
-QStringList rowsWithStatus(const QAbstractItemModel *pModel)
-{
-    QStringList rows;
-    for (int row = 0; row < pModel->rowCount(); ++row) {
-        const QModelIndex index = pModel->index(row, 0);
-        rows << index.data(kpItemRowsModel::ItemNameRole).toString() + ':'
-                + index.data(kpItemRowsModel::ItemStatusRole).toString();
-    }
-    return rows;
+    return pModel.index(pRow, 0).data(kpItemRowsModel::ItemPriceRole).toString();
 }
 
 } // namespace
@@ -47,7 +33,9 @@ class tst_kpApplicationManager : public QObject
 private slots:
     void init() { clearDataLocation(); }
 
-    void firstStartCreatesTheListsFolder()
+    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
+    // and no file written.
+    void firstStart()
     {
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
@@ -55,20 +43,146 @@ private slots:
         QCOMPARE(manager.listsDataModel()->rowCount(), 0);
         // Prices are written and read with "." whatever the language.
         QCOMPARE(QLocale().name(), "en_US");
+        QCOMPARE(manager.languagesDataModel()->currentLanguageCode(), "en");
+        QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(itemsText(1), "1 item");
+        QCOMPARE(
+            manager.currencyUnitsDataModel()->index(4).data(kpCurrencyUnitsDataModel::CodeRole),
+            "Kč");
     }
 
     void damagedListFailsInitialisationAndStays()
     {
-        writeFile(listPath(), QByteArray());
+        installFixture("damaged/empty.kpl", listPath());
         kpApplicationManager manager;
         QVERIFY(!manager.initialize());
         QVERIFY(QFile::exists(listPath()));
-        QCOMPARE(readFile(listPath()), QByteArray());
     }
 
+    void settingsAreReadWhereverTheyStand_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("currency");
+        const auto row = [](const char *pName, const char *pFile, int pLanguage, int pCurrency) {
+            QTest::newRow(pName) << QString("settings/") + pFile << pLanguage << pCurrency;
+        };
+        row("as written", "russian.xml", 1, 6);
+        row("nested, other root, later one wins", "nested.xml", 1, 7);
+        row("only a currency", "only-currency.xml", 0, 2);
+        row("repeated keys", "repeated-keys.xml", 0, 1);
+        row("broken off after the first item", "broken-off.xml", 1, 0);
+        row("malformed numbers", "malformed-numbers.xml", 0, 0);
+        row("out of range", "out-of-range.xml", 0, 0);
+        row("a language this version does not know", "unknown-language.xml", 0, 3);
+        row("compressed", "compressed.bin", 0, 0);
+        // What lies beyond the bounds of the program's files counts as broken off.
+        row("a document type declaration", "entities.xml", 0, 0);
+        row("element of too many attributes", "crowded-element.xml", 1, 0);
+        row("elements past the bound", "past-element-bound.xml", 1, 0);
+    }
+
+    // Starting reads the settings and never writes them; the overview shows prices in the unit in
+    // force from the start.
+    void settingsAreReadWhereverTheyStand()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, language);
+        QFETCH(int, currency);
+        installFixture(file, settingsPath());
+        installFixture("lists/week.kpl", listPath());
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), language ? "кг" : "kg");
+        QCOMPARE(
+            manager.listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole).toString(),
+            manager.currencyUnitsDataModel()->currentCurrencySymbol());
+        QCOMPARE(readFile(settingsPath()), fixture(file));
+        manager.updateSettings(0, 0);
+    }
+
+    // Every model and dialog text follows; the settings file is written in a fixed form.
+    void switchingLanguageRetranslatesEverything()
+    {
+        installFixture("lists/week.kpl", listPath());
+        QQuickWidget view;
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        manager.setParentWidget(&view);
+        QVERIFY(manager.loadList(0));
+        QSignalSpy changed(&manager, &kpApplicationManager::languageChanged);
+
+        manager.updateSettings(1, 6);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "кг");
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "руб");
+        QCOMPARE(manager.languagesDataModel()->index(0).data(), "Английский");
+        QVERIFY(manager.productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
+        QCOMPARE(manager.listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
+        QCOMPARE(itemsText(22), "22 наименования");
+        const auto listBox = answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(!manager.listDataModel()->deleteItem(3));
+        QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
+        const auto overviewBox = answerMessageBox(QMessageBox::Cancel);
+        manager.deleteList(0);
+        QCOMPARE(overviewBox->title, "Удаление списка");
+        QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
+
+        manager.updateSettings(0, 6);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
+        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "kg");
+        QCOMPARE(itemsText(1), "1 item");
+    }
+
+    void unknownLanguageIsStoredButNotUsed()
+    {
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QSignalSpy changed(&manager, &kpApplicationManager::languageChanged);
+        manager.updateSettings(5, 1);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), 0);
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), 1);
+        QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"5\"/>"));
+    }
+
+    void unwritableSettingsApplyForThisRun()
+    {
+        const QString folder = QFileInfo(settingsPath()).path();
+        writeFile(folder, "a file, not a folder");
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        manager.updateSettings(0, 3);
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "Ft");
+        QCOMPARE(readFile(folder), "a file, not a folder");
+    }
+
+    void settingsScreenWheelsShowTheSettings()
+    {
+        QQuickWidget view;
+        setQml(&view,
+               "import QtQuick\nItem { ListView { objectName: \"languageSelector\"; "
+               "model: 2; height: 100 }\n Item { ListView { objectName: "
+               "\"currencyUnitSelector\"; model: 14; height: 100 } } }\n");
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        // Without a view there is nothing to set.
+        manager.prepareSettings();
+        manager.setParentWidget(&view);
+        manager.updateSettings(1, 9);
+        manager.prepareSettings();
+        QCOMPARE(kpQmlObjects::find(&view, "languageSelector")->property("currentIndex"), 1);
+        QCOMPARE(kpQmlObjects::find(&view, "currencyUnitSelector")->property("currentIndex"), 9);
+        manager.updateSettings(0, 0);
+    }
+
+    // Opening a list always starts in category order on the list display.
     void loadingAList()
     {
-        writeList();
+        installFixture("lists/week.kpl", listPath());
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
         kpListDataModel *list = manager.listDataModel();
@@ -79,47 +193,41 @@ private slots:
         QCOMPARE(list->rowCount(), 0);
         QVERIFY(manager.loadList(0));
         QCOMPARE(list->listName(), "week");
-        QVERIFY(list->isSortByCategory());
-        QVERIFY(list->isDisplayList());
-        QCOMPARE(list->rowCount(), 2);
+        QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
     }
 
     // The catalogue greys out what the list holds, hands its ticks to the list, and learns the
-    // products typed into the list.
+    // products typed into the list and their prices.
     void catalogueAndListMeet()
     {
-        writeList();
+        installFixture("lists/week.kpl", listPath());
+        installFixture("catalogues/shop.db", cataloguePath());
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
         kpCategoriesDataModel *catalogue = manager.productsDataModel();
-        writeCompressed(catalogue->userCopyPath(),
-                        "<tovimar_categories version=\"1.0.0\">"
-                        "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
-                        "<item name=\"bread\" category=\"bakery\" status=\"unchecked\"/>"
-                        "</tovimar_categories>");
+        kpListDataModel *list = manager.listDataModel();
         QVERIFY(manager.loadList(0));
         QVERIFY(catalogue->loadModel());
 
         manager.updateCategoryItems();
-        QCOMPARE(rowsWithStatus(catalogue),
-                 QStringList({":", "bread:unchecked", ":", "tea:unknown"}));
+        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unknown");
         catalogue->toggleItem(3);
-        catalogue->toggleItem(1);
+        catalogue->toggleItem(15);
         manager.updateListItems();
-        QCOMPARE(rowsWithStatus(catalogue),
-                 QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
-        // Tea was greyed out, so its tick did nothing.
-        kpListDataModel *list = manager.listDataModel();
-        QCOMPARE(rowsWithStatus(list), QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
+        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unchecked");
+        QCOMPARE(rows(*list).mid(2, 6),
+                 QStringList({"[Bakery]", "Bread", "[dry]", "rice", "[fish]", "cod"}));
 
-        QVERIFY(list->addItem(3, "Juice"));
-        QVERIFY(rowsWithStatus(catalogue).contains("juice:unchecked"));
+        QVERIFY(list->addItem(7, "Juice"));
+        QCOMPARE(rows(*catalogue).mid(14), QStringList({"[fish]", "cod", "juice"}));
+        list->updateItem(7, "4", "1", "", "");
+        QCOMPARE(price(*catalogue, 15), "4");
     }
 
     // Cancelled or not, the overview is read again.
     void deletingAListAsksFirst()
     {
-        writeList();
+        installFixture("lists/week.kpl", listPath());
         QQuickWidget view;
         kpApplicationManager manager;
         QVERIFY(manager.initialize());

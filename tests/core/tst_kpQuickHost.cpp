@@ -58,7 +58,7 @@ private slots:
 
     void failedInitialisationShowsTheErrorBox()
     {
-        writeFile(QDir(listsDirectory()).absoluteFilePath("demo-list.kpl"), "<tovimar_list/>");
+        installFixture("lists/week.xml", listPath());
         const auto error = answerMessageBox(QMessageBox::Ok);
         QCOMPARE(kpQuickHost::exec(), 1);
         QVERIFY(error->seen);

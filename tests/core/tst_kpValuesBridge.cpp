@@ -10,9 +10,15 @@
 #include <QtTest>
 
 using namespace kpTestSupport;
-using Item = kpListDataModel::Item;
 
 namespace {
+
+// The apples of the week list.
+constexpr int Row = 7;
+constexpr int CountRole = kpListDataModel::ItemCountRole;
+constexpr int UnitRole = kpListDataModel::ItemCountUnitRole;
+constexpr int PriceRole = kpListDataModel::ItemPriceRole;
+constexpr int NoteRole = kpListDataModel::ItemCommentsRole;
 
 // The three objects of the item dialog, as far as the bridge sees them.
 const QByteArray DialogDocument = R"(import QtQuick
@@ -59,31 +65,29 @@ class tst_kpValuesBridge : public QObject
                                        pValues.at(wheel - 1));
     }
 
-    // Opens the dialog for the only item, stored with these values; row 1 is the item.
+    // Opens the dialog for the apples of the week list, stored with these values.
     void openWith(const QString &pCount, const QString &pUnit, const QString &pPrice)
     {
-        writeCompressed(listsDirectory() + "/demo-list.kpl",
-                        QStringLiteral("<tovimar_list name=\"l\"><item name=\"tea\" category=\"c\" "
-                                       "status=\"unchecked\" count=\"%1\" count_unit=\"%2\" "
-                                       "price=\"%3\" note=\"green\"/></tovimar_list>")
-                            .arg(pCount, pUnit, pPrice)
-                            .toUtf8());
-        QVERIFY(mManager->updateListsDataModel());
-        QVERIFY(mManager->loadList(0));
-        mManager->updateValuesSelector(1);
+        mManager->listDataModel()->updateItem(Row, pPrice, pCount, pUnit, "green");
+        mManager->updateValuesSelector(Row);
     }
 
-    Item storedItem() { return mManager->listDataModel()->items(true).value(0); }
+    QString stored(int pRole)
+    {
+        return mManager->listDataModel()->index(Row).data(pRole).toString();
+    }
 
 private slots:
     void init()
     {
         clearDataLocation();
+        installFixture("lists/week.kpl", listPath());
         mView = new QQuickWidget;
         setQml(mView, DialogDocument);
         mManager = new kpApplicationManager;
         QVERIFY(mManager->initialize());
         mManager->setParentWidget(mView);
+        QVERIFY(mManager->loadList(0));
     }
 
     void cleanup()
@@ -100,13 +104,11 @@ private slots:
         QCOMPARE(object("noteSelector")->property("text").toString(), "green");
 
         QSignalSpy updated(mManager->listDataModel(), &kpListDataModel::itemUpdated);
-        mManager->updateListItem(1);
+        mManager->updateListItem(Row);
         QCOMPARE(updated.count(), 1);
-        const Item tea = storedItem();
-        QCOMPARE(tea.value("count"), "2");
-        QCOMPARE(tea.value("count_unit"), "kg");
-        QCOMPARE(tea.value("price"), "3.5");
-        QCOMPARE(tea.value("note"), "green");
+        QCOMPARE(
+            QStringList({stored(CountRole), stored(UnitRole), stored(PriceRole), stored(NoteRole)}),
+            QStringList({"2", "kg", "3.5", "green"}));
     }
 
     // What the wheels could not show is kept unless the user turns them, for each value apart.
@@ -115,34 +117,30 @@ private slots:
         openWith("12000", "кг", "-5");
         QCOMPARE(wheels("amountSelector", 7), QList<int>({9, 9, 9, 9, 9, 9, 0}));
         QCOMPARE(wheels("priceSelector"), QList<int>({0, 0, 0, 0, 0, 0}));
-        mManager->updateListItem(1);
-        QCOMPARE(storedItem().value("count"), "12000");
-        QCOMPARE(storedItem().value("count_unit"), "кг");
-        QCOMPARE(storedItem().value("price"), "-5");
+        mManager->updateListItem(Row);
+        QCOMPARE(QStringList({stored(CountRole), stored(UnitRole), stored(PriceRole)}),
+                 QStringList({"12000", "кг", "-5"}));
 
-        mManager->updateValuesSelector(1);
+        mManager->updateValuesSelector(Row);
         setWheels("priceSelector", {0, 0, 1, 2, 0, 0});
         object("amountSelector")->setProperty("currentValue7", 2);
-        mManager->updateListItem(1);
-        QCOMPARE(storedItem().value("count"), "12000");
-        QCOMPARE(storedItem().value("count_unit"), "kg");
-        QCOMPARE(storedItem().value("price"), "12");
+        mManager->updateListItem(Row);
+        QCOMPARE(QStringList({stored(CountRole), stored(UnitRole), stored(PriceRole)}),
+                 QStringList({"12000", "kg", "12"}));
     }
 
     void missingRowAndMissingObjects()
     {
         openWith("2", "kg", "3.5");
-        mManager->updateValuesSelector(7);
+        mManager->updateValuesSelector(99);
         QCOMPARE(wheels("amountSelector", 7), QList<int>({0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(object("noteSelector")->property("text").toString(), "");
 
         setQml(mView, "import QtQuick\nItem {}\n");
-        mManager->updateValuesSelector(1);
-        mManager->updateListItem(1);
-        const Item tea = storedItem();
-        QCOMPARE(tea.value("count"), "");
-        QCOMPARE(tea.value("price"), "");
-        QCOMPARE(tea.value("note"), "");
+        mManager->updateValuesSelector(Row);
+        mManager->updateListItem(Row);
+        QCOMPARE(QStringList({stored(CountRole), stored(PriceRole), stored(NoteRole)}),
+                 QStringList({"", "", ""}));
     }
 };
 

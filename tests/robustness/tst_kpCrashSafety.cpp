@@ -15,6 +15,7 @@
 #include <algorithm>
 
 using namespace kpSaveLoopContent;
+using namespace kpTestSupport;
 
 namespace {
 

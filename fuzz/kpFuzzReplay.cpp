@@ -1,5 +1,5 @@
-// Runs a fuzz target over files and folders of inputs, as the tests do with the seed corpus and
-// with every input that ever made a target fail.
+// Runs a fuzz target over the test fixtures, which are its seeds, and over the files and folders
+// given, as the tests do with what the fuzzer found and every input that ever made a target fail.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -24,24 +24,27 @@ int replayFile(const QString &pPath)
     return 1;
 }
 
+int replayFolder(const QString &pPath)
+{
+    int replayed = 0;
+    QDirIterator inputs(pPath, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (inputs.hasNext()) {
+        const QString input = inputs.next();
+        // Placeholders that keep an empty folder in the repository are not inputs.
+        if (QFileInfo(input).fileName() != QLatin1String(".gitkeep"))
+            replayed += replayFile(input);
+    }
+    return replayed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    int replayed = 0;
+    int replayed = replayFolder(QStringLiteral(TOVIMAR_TEST_DATA_DIR));
     for (int argument = 1; argument < argc; ++argument) {
         const QString path = QString::fromLocal8Bit(argv[argument]);
-        if (!QFileInfo(path).isDir()) {
-            replayed += replayFile(path);
-            continue;
-        }
-        QDirIterator inputs(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (inputs.hasNext()) {
-            const QString input = inputs.next();
-            // Placeholders that keep an empty folder in the repository are not inputs.
-            if (QFileInfo(input).fileName() != QLatin1String(".gitkeep"))
-                replayed += replayFile(input);
-        }
+        replayed += QFileInfo(path).isDir() ? replayFolder(path) : replayFile(path);
     }
     std::printf("Replayed %d inputs without a failure.\n", replayed);
     return replayed > 0 ? 0 : 1;

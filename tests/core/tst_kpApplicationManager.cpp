@@ -24,6 +24,34 @@ QString price(const QAbstractItemModel &pModel, int pRow)
     return pModel.index(pRow, 0).data(kpItemRowsModel::ItemPriceRole).toString();
 }
 
+// The objects of the item dialog, as far as the manager sees them.
+const QByteArray ItemDialog = R"(import QtQuick
+Item {
+    component Wheels: Item {
+        property int currentValue1
+        property int currentValue2
+        property int currentValue3
+        property int currentValue4
+        property int currentValue5
+        property int currentValue6
+        property int currentValue7
+    }
+    Wheels { objectName: "amountSelector" }
+    Item { Wheels { objectName: "priceSelector" } }
+    TextInput { objectName: "noteSelector" }
+}
+)";
+
+QList<int> wheels(QQuickWidget &pView, const char *pName, int pCount = 6)
+{
+    QList<int> values;
+    for (int wheel = 1; wheel <= pCount; ++wheel) {
+        const QByteArray property = "currentValue" + QByteArray::number(wheel);
+        values.append(kpQmlObjects::find(&pView, pName)->property(property).toInt());
+    }
+    return values;
+}
+
 } // namespace
 
 class tst_kpApplicationManager : public QObject
@@ -177,6 +205,58 @@ private slots:
         QCOMPARE(kpQmlObjects::find(&view, "languageSelector")->property("currentIndex"), 1);
         QCOMPARE(kpQmlObjects::find(&view, "currencyUnitSelector")->property("currentIndex"), 9);
         manager.updateSettings(0, 0);
+    }
+
+    // The item dialog shows a row's amount, unit, price and note and stores them back; what its
+    // wheels cannot show is kept unless the user turns them, for each value apart.
+    void itemDialogValues()
+    {
+        installFixture("lists/week.kpl", listPath());
+        QQuickWidget view;
+        setQml(&view, ItemDialog);
+        kpApplicationManager manager;
+        QVERIFY(manager.initialize());
+        manager.setParentWidget(&view);
+        QVERIFY(manager.loadList(0));
+        kpListDataModel *list = manager.listDataModel();
+        const auto stored = [list]() {
+            QStringList values;
+            for (int role :
+                 {int(kpListDataModel::ItemCountRole), int(kpListDataModel::ItemCountUnitRole),
+                  int(kpListDataModel::ItemPriceRole), int(kpListDataModel::ItemCommentsRole)})
+                values.append(list->index(7).data(role).toString());
+            return values;
+        };
+        list->updateItem(7, "3.5", "2", "kg", "green");
+        manager.updateValuesSelector(7);
+        QCOMPARE(wheels(view, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
+        QCOMPARE(wheels(view, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
+        QCOMPARE(kpQmlObjects::find(&view, "noteSelector")->property("text"), "green");
+        manager.updateListItem(7);
+        QCOMPARE(stored(), QStringList({"2", "kg", "3.5", "green"}));
+
+        list->updateItem(7, "-5", "12000", "кг", "green");
+        manager.updateValuesSelector(7);
+        QCOMPARE(wheels(view, "amountSelector", 7), QList<int>({9, 9, 9, 9, 9, 9, 0}));
+        QCOMPARE(wheels(view, "priceSelector"), QList<int>({0, 0, 0, 0, 0, 0}));
+        manager.updateListItem(7);
+        QCOMPARE(stored(), QStringList({"12000", "кг", "-5", "green"}));
+        manager.updateValuesSelector(7);
+        QObject *price = kpQmlObjects::find(&view, "priceSelector");
+        price->setProperty("currentValue3", 1);
+        price->setProperty("currentValue4", 2);
+        kpQmlObjects::find(&view, "amountSelector")->setProperty("currentValue7", 2);
+        manager.updateListItem(7);
+        QCOMPARE(stored(), QStringList({"12000", "kg", "12", "green"}));
+
+        // A row that is not there shows nothing; without the dialog's objects nothing is read.
+        manager.updateValuesSelector(99);
+        QCOMPARE(wheels(view, "amountSelector", 7), QList<int>(7, 0));
+        QCOMPARE(kpQmlObjects::find(&view, "noteSelector")->property("text"), "");
+        setQml(&view, "import QtQuick\nItem {}\n");
+        manager.updateValuesSelector(7);
+        manager.updateListItem(7);
+        QCOMPARE(stored(), QStringList({"", "", "", ""}));
     }
 
     // Opening a list always starts in category order on the list display.

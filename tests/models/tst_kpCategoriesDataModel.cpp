@@ -2,7 +2,6 @@
 #include "kpItemRecord.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
-#include "kpTranslation.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

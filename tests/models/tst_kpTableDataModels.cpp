@@ -3,7 +3,6 @@
 #include "kpMeasureUnitsDataModel.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
-#include "kpTranslation.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -11,6 +11,7 @@
 #include <QQuickWidget>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace kpTestSupport {
@@ -169,6 +170,15 @@ void setQml(QQuickWidget *pView, const QByteArray &pDocument)
     file.close();
     pView->setSource(QUrl::fromLocalFile(file.fileName()));
     QCOMPARE(pView->status(), QQuickWidget::Ready);
+}
+
+void useLanguage(const QString &pCode)
+{
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(
+        translator.load(QStringLiteral(":/languages/tovimar_") + pCode + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace kpTestSupport

@@ -55,6 +55,9 @@ void writeCompressed(const QString &pPath, const QByteArray &pDocument);
 QByteArray uncompressFile(const QString &pPath);
 // Loads a QML document given as text into the view.
 void setQml(QQuickWidget *pView, const QByteArray &pDocument);
+// Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the
+// test, replacing the one installed before.
+void useLanguage(const QString &pCode);
 
 } // namespace kpTestSupport
 

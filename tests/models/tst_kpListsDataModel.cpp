@@ -56,20 +56,13 @@ private slots:
         QCOMPARE(model.roleNames().value(kpListsDataModel::PriceUnitRole), "price_unit");
     }
 
-    void damagedFileStopsTheRebuild_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("empty") << "damaged/empty.kpl";
-        QTest::newRow("plain xml") << "lists/week.xml";
-    }
-
+    // The program must not go on as if a damaged file were not there.
     void damagedFileStopsTheRebuild()
     {
-        QFETCH(QString, file);
         const QString good = installed("lists/nested.kpl");
         kpListsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QVERIFY(!model.loadData({good, installed(file), good}));
+        QVERIFY(!model.loadData({good, installed("damaged/empty.kpl"), good}));
         QCOMPARE(model.rowCount(), 1);
     }
 

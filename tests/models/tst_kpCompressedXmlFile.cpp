@@ -41,25 +41,6 @@ class tst_kpCompressedXmlFile : public QObject
 private slots:
     void init() { QDir().mkpath(dataLocation()); }
 
-    void readsWhatQCompressWrote_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::newRow("default level") << -1;
-        QTest::newRow("level 9") << 9;
-    }
-
-    void readsWhatQCompressWrote()
-    {
-        QFETCH(int, level);
-        QByteArray document = "<tovimar_list name=\"ёлка\"/>";
-        document.append(QByteArray(300000, ' '));
-        QVERIFY(File::write(filePath(), document, level));
-        QCOMPARE(readFile(filePath()), qCompress(document, level));
-        QByteArray read;
-        QCOMPARE(File::read(filePath(), &read), File::ReadResult::Ok);
-        QCOMPARE(read, document);
-    }
-
     void refusesWhatIsNotAWholeDocument_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -171,6 +171,7 @@ private slots:
         writeFile(listPath() + "/kept", "kept");
         QVERIFY(!model.saveModel());
         QCOMPARE(readFile(listPath() + "/kept"), "kept");
+        QCOMPARE(QDir(listsDirectory()).entryList(QDir::Files), QStringList());
         // Nothing left to buy, but the old file cannot be removed: no success is reported.
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteAll());

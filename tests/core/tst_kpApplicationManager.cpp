@@ -333,6 +333,11 @@ private slots:
         QVERIFY(!manager.updateListsDataModel());
         QVERIFY(QDir(listsDirectory()).exists());
         QVERIFY(manager.updateListsDataModel());
+        // A file where the folder should be: the overview cannot be read.
+        QVERIFY(QDir(listsDirectory()).removeRecursively());
+        writeFile(listsDirectory(), "a file, not a folder");
+        QVERIFY(!manager.updateListsDataModel());
+        QVERIFY(!manager.createNewList());
     }
 
     void dataLocationThatCannotBeCreated()

@@ -68,6 +68,8 @@ private slots:
             << false << "zz" << 4 << QStringList({"a=0", "k=2", "k=1", "z=3", "zz=7"});
         QTest::newRow("set gives the first of equal keys the item")
             << true << "k" << 1 << QStringList({"a=0", "k=7", "k=1", "z=3"});
+        QTest::newRow("set on the first row")
+            << true << "a" << 0 << QStringList({"a=7", "k=2", "k=1", "z=3"});
         QTest::newRow("set of a new key adds it")
             << true << "b" << 1 << QStringList({"a=0", "b=7", "k=2", "k=1", "z=3"});
     }

@@ -197,6 +197,9 @@ private slots:
         QCOMPARE(reset.count(), 1);
         QCOMPARE(nameChanged.count(), 0);
         QCOMPARE(model.rowCount(), 0);
+        // Nor is the damaged file written over.
+        QVERIFY(model.listName().isEmpty());
+        QVERIFY(!model.saveModel());
         installFixture("lists/broken-xml.kpl", listPath());
         QVERIFY(model.loadModel(listPath()));
         QCOMPARE(nameChanged.count(), 1);

@@ -212,11 +212,11 @@ private slots:
         QVERIFY(model.saveModel());
         QCOMPARE(readFile(model.userCopyPath()), qCompress(fixture("catalogues/shop-saved.xml")));
         QCOMPARE(data(model, 6, kpCategoriesDataModel::ItemStatusRole), "checked");
-        // A folder with content where the new file would go: it cannot replace it.
-        QVERIFY(QFile::remove(model.userCopyPath()));
-        writeFile(model.userCopyPath() + "/inside", "x");
+        // A file where its folder should be: it cannot be saved.
+        const QString folder = QFileInfo(model.userCopyPath()).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        writeFile(folder, "a file, not a folder");
         QVERIFY(!model.saveModel());
-        QDir(model.userCopyPath()).removeRecursively();
     }
 
     // What the views are told, what goes to the list, and what is learnt from it.

@@ -39,11 +39,11 @@ bench: deps
 
 # Each fuzz target for FUZZ_SECONDS (2 minutes unless given), one after the other.
 fuzz: deps
-	$(CMAKE_CONFIGURE) -B $(BUILD_DIR)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	$(CMAKE_CONFIGURE) -B $(BUILD_DIR)/fuzzers -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DCMAKE_CXX_COMPILER=clang++-14 -DTOVIMAR_FUZZ=ON -DTOVIMAR_BUILD_TESTS=OFF
-	cmake --build $(BUILD_DIR)/fuzz -j $(JOBS)
-	fuzz/run.sh $(BUILD_DIR)/fuzz $(or $(FUZZ_SECONDS),120) \
-		list_file list_header catalogue_file settings_file
+	cmake --build $(BUILD_DIR)/fuzzers -j $(JOBS)
+	fuzz/run.sh $(BUILD_DIR)/fuzzers $(or $(FUZZ_SECONDS),120) \
+		list_file list_header catalogue_file settings_file plain_scanner
 
 deps:
 	scripts/install-deps.sh

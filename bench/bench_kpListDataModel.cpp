@@ -101,7 +101,7 @@ private slots:
             },
             [&]() { uncompressAndScan(mCompressed); });
         report("load a 5,000-item list and rebuild its rows vs qUncompress + reader pass", timing,
-               2);
+               1.4);
         unbind(model);
     }
 

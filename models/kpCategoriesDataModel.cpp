@@ -111,7 +111,7 @@ void kpCategoriesDataModel::readDocument(const QByteArray &pDocument)
         } else if (reader.name() == ItemElement) {
             Item item = reader.attributes();
             item.insert(Status, Unchecked);
-            mItemList.append(item);
+            mItemList.append(std::move(item));
         }
     }
 }

@@ -66,19 +66,22 @@ QByteArray kpCompressedXmlFile::uncompress(const QByteArray &pCompressed)
     return document;
 }
 
-// Where the element starts that has more attributes than the reader takes, or -1.
+// Where the element starts that has more attributes than the reader takes, or -1: the first
+// stretch from one "<" to the next with more "=" than that.
 static qsizetype crowdedElementOffset(const QByteArray &pDocument)
 {
+    const QByteArrayView document(pDocument);
     qsizetype elementStart = 0;
-    int equalSigns = 0;
-    for (qsizetype offset = 0; offset < pDocument.size(); ++offset) {
-        const char character = pDocument.at(offset);
-        if (character == '<') {
-            elementStart = offset;
-            equalSigns = 0;
-        } else if (character == '=' && ++equalSigns > kpCompressedXmlFile::MaxAttributeCount) {
+    while (elementStart < document.size()) {
+        qsizetype nextElement = document.indexOf('<', elementStart + 1);
+        if (nextElement < 0)
+            nextElement = document.size();
+        const QByteArrayView element = document.sliced(elementStart, nextElement - elementStart);
+        // Shorter stretches cannot hold that many "=": most are not counted at all.
+        if (element.size() > kpCompressedXmlFile::MaxAttributeCount
+            && element.count('=') > kpCompressedXmlFile::MaxAttributeCount)
             return elementStart;
-        }
+        elementStart = nextElement;
     }
     return -1;
 }
@@ -114,31 +117,53 @@ bool kpCompressedXmlFile::writeAtomically(const QString &pPath, const QByteArray
     return file.commit();
 }
 
-// Records of one file share their few attribute names: reusing one string per known name saves
-// an allocation per attribute when large files are read.
-static QString attributeName(QStringView pName)
-{
-    for (const QString &key : kpItemRecord::KeyOrder) {
-        if (key == pName)
-            return key;
-    }
-    return pName.toString();
-}
-
 kpCompressedXmlFile::ElementReader::ElementReader(const QByteArray &pDocument)
+    : mDocument(pDocument)
+    , mScanner(pDocument)
 {
-    const qsizetype crowdedElement = crowdedElementOffset(pDocument);
-    mTruncated = crowdedElement >= 0;
-    mReader.addData(mTruncated ? pDocument.left(crowdedElement) : pDocument);
 }
 
 bool kpCompressedXmlFile::ElementReader::readNextStartElement()
+{
+    if (mScanning) {
+        switch (mScanner.readNextStartElement()) {
+        case kpPlainElementScanner::Step::StartElement:
+            // The XML reader decides at the bound, as it does on every other way out.
+            if (mElementCount < MaxElementCount) {
+                ++mElementCount;
+                return true;
+            }
+            break;
+        case kpPlainElementScanner::Step::End:
+            return false;
+        case kpPlainElementScanner::Step::GaveUp:
+            break;
+        }
+        startXmlReader();
+    }
+    return readNextXmlStartElement();
+}
+
+void kpCompressedXmlFile::ElementReader::startXmlReader()
+{
+    mScanning = false;
+    mElementsToSkip = mElementCount;
+    const qsizetype crowdedElement = crowdedElementOffset(mDocument);
+    mTruncated = crowdedElement >= 0;
+    mReader.addData(mTruncated ? mDocument.left(crowdedElement) : mDocument);
+}
+
+bool kpCompressedXmlFile::ElementReader::readNextXmlStartElement()
 {
     while (!mExceededBounds && !mReader.atEnd()) {
         const QXmlStreamReader::TokenType token = mReader.readNext();
         if (token == QXmlStreamReader::DTD) {
             mExceededBounds = true;
         } else if (token == QXmlStreamReader::StartElement) {
+            if (mElementsToSkip > 0) {
+                --mElementsToSkip;
+                continue;
+            }
             mExceededBounds = ++mElementCount > MaxElementCount;
             return !mExceededBounds;
         }
@@ -147,13 +172,15 @@ bool kpCompressedXmlFile::ElementReader::readNextStartElement()
     return false;
 }
 
-QHash<QString, QString> kpCompressedXmlFile::ElementReader::attributes() const
+QHash<QString, QString> kpCompressedXmlFile::ElementReader::attributes()
 {
+    if (mScanning)
+        return mScanner.attributes();
     QHash<QString, QString> values;
     const QXmlStreamAttributes attributes = mReader.attributes();
-    values.reserve(attributes.size());
     for (const QXmlStreamAttribute &attribute : attributes)
-        values.insert(attributeName(attribute.qualifiedName()), attribute.value().toString());
+        values.insert(kpItemRecord::sharedKey(attribute.qualifiedName()),
+                      attribute.value().toString());
     return values;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kpPlainElementScanner.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -30,7 +32,8 @@ public:
 
     // Start elements of a document one after the other, within the bounds above. A document type
     // declaration counts as beyond them: the program writes none, and its entities can make a
-    // small file expand to gigabytes.
+    // small file expand to gigabytes. Documents in the plain form the program writes are scanned;
+    // the XML reader takes over where a document leaves that form.
     class ElementReader
     {
     public:
@@ -39,11 +42,19 @@ public:
         // False at the end of the document, at a syntax error and where a bound is exceeded.
         bool readNextStartElement();
         bool exceededBounds() const { return mExceededBounds; }
-        QStringView name() const { return mReader.name(); }
-        QHash<QString, QString> attributes() const;
+        QStringView name() const { return mScanning ? mScanner.name() : mReader.name(); }
+        QHash<QString, QString> attributes();
 
     private:
+        void startXmlReader();
+        bool readNextXmlStartElement();
+
+        QByteArray mDocument;
+        kpPlainElementScanner mScanner;
+        bool mScanning = true;
         QXmlStreamReader mReader;
+        // The XML reader passes over the start elements the scanner has given.
+        int mElementsToSkip = 0;
         // The document is only read up to its first element of too many attributes.
         bool mTruncated = false;
         int mElementCount = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,17 @@ inline const QString Deleted = QStringLiteral("deleted");
 
 // The order in which the attributes of an item are written.
 inline const QStringList KeyOrder = {Name, Category, Price, Count, CountUnit, Note, Status};
+
+// The records of a file share their few attribute names: the known ones are taken from here
+// instead of each record holding copies.
+inline QString sharedKey(QAnyStringView pName)
+{
+    for (const QString &key : KeyOrder) {
+        if (key.size() == pName.size() && QAnyStringView::equal(key, pName))
+            return key;
+    }
+    return pName.toString();
+}
 
 // A product as the list or the catalogue first takes it in: no price, amount, unit or note yet.
 inline QHash<QString, QString> newRecord(const QString &pName, const QString &pCategory,

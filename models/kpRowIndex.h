@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringBuilder>
 
 // The visible rows of a list or catalogue: entries of row key and item index (-1 for a category
 // header), kept sorted by key as a map would order them, so that row r is read in O(1) and a key
@@ -14,9 +15,10 @@ public:
     // Keys in category order: a header's key is the category and ":", which every key of its
     // items starts with, so that the header comes right before them.
     static QString headerKey(const QString &pCategory) { return pCategory + QLatin1Char(':'); }
+    // Made in one piece: rebuilding the rows makes one per item.
     static QString itemKey(const QString &pCategory, const QString &pName)
     {
-        return headerKey(pCategory) + pName;
+        return pCategory % QLatin1Char(':') % pName;
     }
     static QString categoryOfKey(const QString &pKey)
     {

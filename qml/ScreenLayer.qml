@@ -2,21 +2,48 @@ import QtQuick
 
 // One of the window's screens, made when it is first needed: the main screen for the first frame,
 // the others in the background once the window shows, and any of them at once when a move into
-// it comes first. The layer stands for its screen: it is what fades and what is hidden, so that
-// a hidden screen is neither drawn nor touched.
+// it comes first. Not even the documents of the screens made later are read before the first
+// frame. The layer stands for its screen: it is what fades and what is hidden, so that a hidden
+// screen is neither drawn nor touched.
 Item {
     id: root
 
-    required property Component screenComponent
+    // The window's state in which the screen is shown.
+    required property string stateName
+    // The screen's document, and what its properties start with (Qt.binding() keeps a binding).
+    required property url source
+    property var initialProperties: ({})
     property bool madeForFirstFrame: false
     // The screen itself, once made.
     property Item screen: null
+    property var component: null
     property var incubator: null
 
     function makeInBackground() {
-        if (root.incubator)
+        if (root.component)
             return
-        root.incubator = root.screenComponent.incubateObject(root, {}, Qt.Asynchronous)
+        root.component = Qt.createComponent(root.source, Component.Asynchronous, root)
+        root.component.statusChanged.connect(() => root.incubate(Qt.Asynchronous))
+        root.incubate(Qt.Asynchronous)
+    }
+
+    // Finishes a screen that is still being read or made in the background.
+    function makeNow() {
+        if (!root.component || root.component.status === Component.Loading)
+            root.component = Qt.createComponent(root.source, Component.PreferSynchronous, root)
+        root.incubate(Qt.Synchronous)
+        root.incubator.forceCompletion()
+    }
+
+    function incubate(pMode: int) {
+        if (root.incubator || root.component.status !== Component.Ready)
+            return
+        const filling = {
+            width: Qt.binding(() => root.width),
+            height: Qt.binding(() => root.height)
+        }
+        root.incubator = root.component.incubateObject(
+                    root, Object.assign(filling, root.initialProperties), pMode)
         if (root.incubator.status === Component.Ready) {
             root.screen = root.incubator.object
             return
@@ -25,12 +52,6 @@ Item {
             if (status === Component.Ready)
                 root.screen = root.incubator.object
         }
-    }
-
-    // Finishes a screen that is still being made in the background.
-    function makeNow() {
-        root.makeInBackground()
-        root.incubator.forceCompletion()
     }
 
     anchors.fill: parent
@@ -44,7 +65,7 @@ Item {
 
     Connections {
         target: root.Window.window
-        enabled: !root.incubator
+        enabled: !root.component
         function onAfterRendering() {
             root.makeInBackground()
         }

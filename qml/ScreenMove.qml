@@ -10,6 +10,9 @@ Transition {
     required property ScreenLayer entering
     property int pause: 0
 
+    from: root.leaving.stateName
+    to: root.entering.stateName
+
     signal starting()
     signal betweenFades()
 

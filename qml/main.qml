@@ -20,12 +20,6 @@ Rectangle {
     readonly property MeasureUnitsDataModel measureUnitsModel: measureUnitsDataModel
     // qmllint enable unqualified
 
-    // A screen that is fading out still takes touches; only the screen that the state names
-    // may move the window on, so that no move starts from a screen that is already left.
-    function shows(pState: string): bool {
-        return root.state === pState
-    }
-
     // Leaving the open list for the overview: the overview reads the list's file, so the list is
     // written first.
     function saveList() {
@@ -33,106 +27,126 @@ Rectangle {
         root.manager.updateListsDataModel()
     }
 
+    function currencySymbolBinding() {
+        return Qt.binding(() => root.currencyUnitsModel.currentCurrencySymbol)
+    }
+
     objectName: "mainWindow"
     width: 800
     height: 480
     color: Theme.windowColor
 
-    // The first frame waits for the main screen alone; the other screens are made after it.
+    // The first frame waits for the main screen alone; the other screens are made after it. What
+    // a screen's signals ask for is done below it, and only while it is the screen the state
+    // names: a screen that is fading out still takes touches, but moves the window no more.
     ScreenLayer {
         id: screenMain
+        stateName: ""
+        source: "ScreenMain.qml"
         opacity: 1
         madeForFirstFrame: true
-        screenComponent: ScreenMain {
-            anchors.fill: parent
-            manager: root.manager
-            listsModel: root.listsModel
-            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-            onShopButtonClicked: currentIndex => {
-                if (root.shows("") && root.manager.loadList(currentIndex))
-                    root.state = "screenShop"
-            }
-            onEditButtonClicked: currentIndex => {
-                if (root.shows("") && root.manager.loadList(currentIndex))
-                    root.state = "screenEdit"
-            }
-            onNewButtonClicked: {
-                if (root.shows("") && root.manager.createNewList())
-                    root.state = "screenEdit"
-            }
-            onAboutButtonClicked: if (root.shows("")) root.manager.showAboutMessage()
-            onSettingsButtonClicked: if (root.shows("")) root.state = "screenSettings"
-            onDeleteListClicked: currentIndex => root.manager.deleteList(currentIndex)
+        initialProperties: ({
+            manager: root.manager,
+            listsModel: root.listsModel,
+            currencySymbol: root.currencySymbolBinding()
+        })
+    }
+    Connections {
+        target: screenMain.screen
+        enabled: root.state === screenMain.stateName
+        function onShopButtonClicked(currentIndex: int) {
+            if (root.manager.loadList(currentIndex))
+                root.state = "screenShop"
         }
+        function onEditButtonClicked(currentIndex: int) {
+            if (root.manager.loadList(currentIndex))
+                root.state = "screenEdit"
+        }
+        function onNewButtonClicked() {
+            if (root.manager.createNewList())
+                root.state = "screenEdit"
+        }
+        function onAboutButtonClicked() { root.manager.showAboutMessage() }
+        function onSettingsButtonClicked() { root.state = "screenSettings" }
+        function onDeleteListClicked(currentIndex: int) { root.manager.deleteList(currentIndex) }
     }
 
     ScreenLayer {
         id: screenShop
-        screenComponent: ScreenShop {
-            anchors.fill: parent
-            manager: root.manager
-            listModel: root.listModel
-            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-            onHomeButtonClicked: if (root.shows("screenShop")) root.state = ""
-            onEditModeClicked: {
-                if (!root.shows("screenShop"))
-                    return
-                root.categoriesModel.loadModel()
-                root.state = "screenEdit"
-            }
-            onCheckOutClicked: if (root.shows("screenShop")) root.state = ""
+        stateName: "screenShop"
+        source: "ScreenShop.qml"
+        initialProperties: ({
+            manager: root.manager,
+            listModel: root.listModel,
+            currencySymbol: root.currencySymbolBinding()
+        })
+    }
+    Connections {
+        target: screenShop.screen
+        enabled: root.state === screenShop.stateName
+        function onHomeButtonClicked() { root.state = "" }
+        function onEditModeClicked() {
+            root.categoriesModel.loadModel()
+            root.state = "screenEdit"
         }
+        function onCheckOutClicked() { root.state = "" }
     }
 
     ScreenLayer {
         id: screenEdit
-        screenComponent: ScreenEdit {
-            anchors.fill: parent
-            manager: root.manager
-            listModel: root.listModel
-            measureUnitsModel: root.measureUnitsModel
-            currencySymbol: root.currencyUnitsModel.currentCurrencySymbol
-            onHomeButtonClicked: {
-                if (!root.shows("screenEdit"))
-                    return
-                root.categoriesModel.releaseModel()
-                root.listModel.saveModel()
-                root.state = ""
-            }
-            onCategoriesButtonClicked: if (root.shows("screenEdit")) root.state = "screenCategories"
-            onShopModeClicked: {
-                if (!root.shows("screenEdit"))
-                    return
-                root.categoriesModel.releaseModel()
-                root.state = "screenShop"
-            }
+        stateName: "screenEdit"
+        source: "ScreenEdit.qml"
+        initialProperties: ({
+            manager: root.manager,
+            listModel: root.listModel,
+            measureUnitsModel: root.measureUnitsModel,
+            currencySymbol: root.currencySymbolBinding()
+        })
+    }
+    Connections {
+        target: screenEdit.screen
+        enabled: root.state === screenEdit.stateName
+        function onHomeButtonClicked() {
+            root.categoriesModel.releaseModel()
+            root.listModel.saveModel()
+            root.state = ""
+        }
+        function onCategoriesButtonClicked() { root.state = "screenCategories" }
+        function onShopModeClicked() {
+            root.categoriesModel.releaseModel()
+            root.state = "screenShop"
         }
     }
 
     ScreenLayer {
         id: screenCategories
-        screenComponent: ScreenCategories {
-            anchors.fill: parent
-            manager: root.manager
-            categoriesModel: root.categoriesModel
-            onHomeButtonClicked: if (root.shows("screenCategories")) root.state = "screenEdit"
-        }
+        stateName: "screenCategories"
+        source: "ScreenCategories.qml"
+        initialProperties: ({manager: root.manager, categoriesModel: root.categoriesModel})
+    }
+    Connections {
+        target: screenCategories.screen
+        enabled: root.state === screenCategories.stateName
+        function onHomeButtonClicked() { root.state = "screenEdit" }
     }
 
     ScreenLayer {
         id: screenSettings
-        screenComponent: ScreenSettings {
-            anchors.fill: parent
-            manager: root.manager
-            languagesModel: root.languagesModel
+        stateName: "screenSettings"
+        source: "ScreenSettings.qml"
+        initialProperties: ({
+            manager: root.manager,
+            languagesModel: root.languagesModel,
             currencyUnitsModel: root.currencyUnitsModel
-            onCancelClicked: if (root.shows("screenSettings")) root.state = ""
-            onDoneClicked: (languageId, priceUnitId) => {
-                if (!root.shows("screenSettings"))
-                    return
-                root.manager.updateSettings(languageId, priceUnitId)
-                root.state = ""
-            }
+        })
+    }
+    Connections {
+        target: screenSettings.screen
+        enabled: root.state === screenSettings.stateName
+        function onCancelClicked() { root.state = "" }
+        function onDoneClicked(languageId: int, priceUnitId: int) {
+            root.manager.updateSettings(languageId, priceUnitId)
+            root.state = ""
         }
     }
 
@@ -148,23 +162,17 @@ Rectangle {
     // neither screen shows, and the pause before the next screen fades in.
     transitions: [
         ScreenMove {
-            from: ""; to: "screenShop"; leaving: screenMain; entering: screenShop
+            leaving: screenMain; entering: screenShop
             onStarting: screenShop.screen.state = ""
         },
+        ScreenMove { leaving: screenShop; entering: screenMain; onStarting: root.saveList() },
         ScreenMove {
-            from: "screenShop"; to: ""; leaving: screenShop; entering: screenMain
-            onStarting: root.saveList()
-        },
-        ScreenMove {
-            from: ""; to: "screenEdit"; leaving: screenMain; entering: screenEdit
+            leaving: screenMain; entering: screenEdit
             onStarting: root.categoriesModel.loadModel()
         },
+        ScreenMove { leaving: screenEdit; entering: screenMain; onStarting: root.saveList() },
         ScreenMove {
-            from: "screenEdit"; to: ""; leaving: screenEdit; entering: screenMain
-            onStarting: root.saveList()
-        },
-        ScreenMove {
-            from: "screenShop"; to: "screenEdit"; leaving: screenShop; entering: screenEdit
+            leaving: screenShop; entering: screenEdit
             onBetweenFades: {
                 root.listModel.displayList()
                 root.listModel.sortByCategory()
@@ -172,31 +180,25 @@ Rectangle {
             }
         },
         ScreenMove {
-            from: "screenEdit"; to: "screenShop"; leaving: screenEdit; entering: screenShop
+            leaving: screenEdit; entering: screenShop; pause: Theme.pauseDuration
             onBetweenFades: {
                 root.listModel.displayList()
                 root.listModel.updateModel()
                 screenShop.screen.state = ""
             }
-            pause: Theme.pauseDuration
         },
         ScreenMove {
-            from: "screenEdit"; to: "screenCategories"; leaving: screenEdit
-            entering: screenCategories
+            leaving: screenEdit; entering: screenCategories
             onStarting: root.manager.updateCategoryItems()
         },
         ScreenMove {
-            from: "screenCategories"; to: "screenEdit"; leaving: screenCategories
-            entering: screenEdit
+            leaving: screenCategories; entering: screenEdit; pause: Theme.pauseDuration
             onStarting: root.manager.updateListItems()
-            pause: Theme.pauseDuration
         },
         ScreenMove {
-            from: ""; to: "screenSettings"; leaving: screenMain; entering: screenSettings
+            leaving: screenMain; entering: screenSettings
             onStarting: root.manager.prepareSettings()
         },
-        ScreenMove {
-            from: "screenSettings"; to: ""; leaving: screenSettings; entering: screenMain
-        }
+        ScreenMove { leaving: screenSettings; entering: screenMain }
     ]
 }

@@ -12,46 +12,61 @@ namespace kpFirstFrameProbe {
 
 namespace {
 
-qint64 peakResidentKib()
+constexpr int SettleMs = 2000;
+
+qint64 residentKib(const char *pField)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
-    const QRegularExpression peak(QStringLiteral("VmHWM:\\s+(\\d+)"));
-    return peak.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
+    const QRegularExpression field(QLatin1String(pField) + QStringLiteral(":\\s+(\\d+)"));
+    return field.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
 }
 
-void reportAndQuit()
+void reportAndQuit(const char *pWhat, qint64 pKib)
 {
-    std::printf("first-frame %lld\n", peakResidentKib());
+    std::printf("%s %lld\n", pWhat, pKib);
     std::fflush(stdout);
     std::_Exit(0);
 }
 
-void watch(QQuickWidget *pView)
+void watch(QQuickWidget *pView, const std::function<bool(QQuickWidget *)> &pAllMade)
 {
+    const bool settled = QCoreApplication::arguments().contains(QStringLiteral("--settled"));
     // The widget composes the frame on its next paint, right after the scene was rendered.
     QObject::connect(
         pView->quickWindow(), &QQuickWindow::afterRendering, qApp,
-        []() { QTimer::singleShot(0, qApp, reportAndQuit); }, Qt::SingleShotConnection);
+        [pView, pAllMade, settled]() {
+            if (!settled) {
+                QTimer::singleShot(0, qApp,
+                                   []() { reportAndQuit("first-frame", residentKib("VmHWM")); });
+                return;
+            }
+            QTimer::singleShot(SettleMs, qApp, [pView, pAllMade]() {
+                if (pAllMade && !pAllMade(pView))
+                    reportAndQuit("settled-incomplete", 0);
+                reportAndQuit("settled", residentKib("VmRSS"));
+            });
+        },
+        Qt::SingleShotConnection);
 }
 
-void findView()
+void findView(const std::function<bool(QQuickWidget *)> &pAllMade)
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *view = qobject_cast<QQuickWidget *>(widget); view && view->isVisible()) {
-            watch(view);
+            watch(view, pAllMade);
             return;
         }
     }
-    QTimer::singleShot(1, qApp, findView);
+    QTimer::singleShot(1, qApp, [pAllMade]() { findView(pAllMade); });
 }
 
 } // namespace
 
-void install()
+void install(std::function<bool(QQuickWidget *)> pAllMade)
 {
-    QTimer::singleShot(0, qApp, findView);
+    QTimer::singleShot(0, qApp, [pAllMade]() { findView(pAllMade); });
 }
 
 } // namespace kpFirstFrameProbe

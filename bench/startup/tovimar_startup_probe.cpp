@@ -1,13 +1,20 @@
 #include "kpFirstFrameProbe.h"
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 
 #include <QApplication>
 
-// The program's own start-up, with the first-frame probe watching it.
+// The program's own start-up, with the first-frame probe watching it. Settled means every screen
+// is made: the item dialog's and the settings screen's objects can be found.
 int main(int argc, char *argv[])
 {
     kpQuickHost::setApplicationNames();
     QApplication application(argc, argv);
-    kpFirstFrameProbe::install();
+    kpFirstFrameProbe::install([](QQuickWidget *pView) {
+        using namespace kpQmlObjects;
+        return find(pView, QLatin1String(AmountSelector))
+            && find(pView, QLatin1String(LanguageSelector))
+            && find(pView, QLatin1String(CategoriesProductNameInput));
+    });
     return kpQuickHost::exec();
 }

@@ -181,7 +181,8 @@ private slots:
         QVERIFY(!model.loadModel());
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         model.releaseModel();
-        QCOMPARE(uncompressFile(model.userCopyPath()), fixture("catalogues/empty-saved.xml"));
+        QCOMPARE(qUncompress(readFile(model.userCopyPath())),
+                 fixture("catalogues/empty-saved.xml"));
 
         QFile::remove(model.userCopyPath());
         installFixture("catalogues/shop.db", model.installedCopyPath());

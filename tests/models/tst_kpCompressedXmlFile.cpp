@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QXmlStreamWriter>
 #include <QtTest>
 
 using namespace kpTestSupport;
@@ -13,6 +12,11 @@ using File = kpCompressedXmlFile;
 Q_DECLARE_METATYPE(kpCompressedXmlFile::ReadResult)
 
 namespace {
+
+// The promised bounds, spelt out: a bound moved in the code must fail here.
+constexpr qsizetype FourMiB = 4 * 1024 * 1024;
+constexpr int MaxElements = 20000;
+constexpr int MaxAttributes = 256;
 
 QString filePath()
 {
@@ -45,15 +49,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<File::ReadResult>("expected");
+        // What each damaged file makes of a list, the overview and the catalogue is in
+        // tst_kpHostileFiles; here only what tells an empty file from a damaged one.
         QTest::newRow("empty") << fixture("damaged/empty.kpl") << File::ReadResult::Empty;
         QTest::newRow("plain xml") << fixture("lists/week.xml") << File::ReadResult::Damaged;
-        for (const char *name : {"header-only", "truncated", "absurd-claimed-size"})
-            QTest::newRow(name) << fixture("damaged/" + QString(name) + ".kpl")
-                                << File::ReadResult::Damaged;
         QTest::newRow("understated size still reads")
             << fixture("damaged/understated-size.kpl") << File::ReadResult::Ok;
         QTest::newRow("largest document reads")
-            << qCompress(QByteArray(File::MaxDocumentSize, ' ')) << File::ReadResult::Ok;
+            << qCompress(QByteArray(FourMiB, ' ')) << File::ReadResult::Ok;
+        QTest::newRow("claims one byte more")
+            << QByteArray::fromHex("00400001") + qCompress(" ").mid(4) << File::ReadResult::Damaged;
+        // Both claim 1 KiB.
+        QTest::newRow("unpacks to the limit")
+            << QByteArray::fromHex("00000400") + qCompress(QByteArray(FourMiB, ' ')).mid(4)
+            << File::ReadResult::Ok;
         QTest::newRow("unpacks past the limit")
             << fixture("hostile/past-size-bound.kpl") << File::ReadResult::Damaged;
     }
@@ -76,17 +85,15 @@ private slots:
         QTest::addColumn<bool>("read");
         QTest::addColumn<bool>("written");
         // The root element counts too.
-        QTest::newRow("most elements") << elements(File::MaxElementCount) << true << true;
-        QTest::newRow("one element more") << elements(File::MaxElementCount + 1) << false << false;
-        QTest::newRow("most attributes")
-            << elementOfAttributes(File::MaxAttributeCount) << true << true;
+        QTest::newRow("most elements") << elements(MaxElements) << true << true;
+        QTest::newRow("one element more") << elements(MaxElements + 1) << false << false;
+        QTest::newRow("most attributes") << elementOfAttributes(MaxAttributes) << true << true;
         QTest::newRow("one attribute more")
-            << elementOfAttributes(File::MaxAttributeCount + 1) << false << false;
+            << elementOfAttributes(MaxAttributes + 1) << false << false;
         QTest::newRow("a document type declaration")
             << QByteArray("<!DOCTYPE r><r/>") << false << true;
-        QTest::newRow("largest document") << QByteArray(File::MaxDocumentSize, ' ') << true << true;
-        QTest::newRow("one byte more")
-            << QByteArray(File::MaxDocumentSize + 1, ' ') << true << false;
+        QTest::newRow("largest document") << QByteArray(FourMiB, ' ') << true << true;
+        QTest::newRow("one byte more") << QByteArray(FourMiB + 1, ' ') << true << false;
     }
 
     // The reader stops at a bound; the writer does not write what would not read back, and the
@@ -105,19 +112,7 @@ private slots:
             QCOMPARE(count, int(document.count('=') + document.count('<') - document.count("</")));
         writeCompressed(filePath(), "<old/>");
         QCOMPARE(File::write(filePath(), document, 9), written);
-        QCOMPARE(uncompressFile(filePath()), written ? document : QByteArray("<old/>"));
-    }
-
-    void attributesAreWrittenInAFixedOrder()
-    {
-        QByteArray document;
-        QXmlStreamWriter writer(&document);
-        writer.writeEmptyElement("item");
-        File::writeAttributes(writer,
-                              {{"zeta", "1"}, {"name", "a&b"}, {"alpha", "2"}, {"status", "x"}},
-                              {"name", "category", "status"});
-        writer.writeEndDocument();
-        QCOMPARE(document, "<item name=\"a&amp;b\" status=\"x\" alpha=\"2\" zeta=\"1\"/>\n");
+        QCOMPARE(qUncompress(readFile(filePath())), written ? document : QByteArray("<old/>"));
     }
 
     // Every compressed fixture is the compressed form of the readable source beside it.
@@ -130,7 +125,7 @@ private slots:
             for (const char *suffix : {".kpl", ".db"}) {
                 const QString packed = source.chopped(4) + suffix;
                 if (QFile::exists(packed)) {
-                    QCOMPARE(uncompressFile(packed), readFile(source));
+                    QCOMPARE(qUncompress(readFile(packed)), readFile(source));
                     ++compared;
                 }
             }

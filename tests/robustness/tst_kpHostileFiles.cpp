@@ -19,14 +19,11 @@ namespace {
 // sanitizers make it meaningless.
 constexpr qint64 MaxPeakMemoryMiB = 64;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool CostIsMeasurable = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool CostIsMeasurable = false;
-#else
-constexpr bool CostIsMeasurable = true;
+#ifndef __has_feature
+#define __has_feature(pFeature) 0
 #endif
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+constexpr bool CostIsMeasurable = false;
 #else
 constexpr bool CostIsMeasurable = true;
 #endif
@@ -86,10 +83,9 @@ private slots:
         row("lists/broken-xml.kpl", 2, true, 2);
         row("lists/no-root.kpl", 0, false, 0);
         // Two sound products (milk, cheese) before what is hostile, and one after it.
-        row("hostile/absurd-claimed-size.kpl", -1, false, 0);
         row("hostile/past-size-bound.kpl", -1, false, 0);
-        // The root element counts too.
-        row("hostile/past-element-bound.kpl", -1, true, kpCompressedXmlFile::MaxElementCount - 1);
+        // 20,000 elements at most, the root element counted.
+        row("hostile/past-element-bound.kpl", -1, true, 19999);
         row("hostile/crowded-element.kpl", -1, true, 2);
         row("hostile/attributes-filling.kpl", -1, true, 2);
         row("hostile/deep-nesting.kpl", -1, true, 2);

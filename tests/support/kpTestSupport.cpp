@@ -111,7 +111,6 @@ std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButt
         seen->seen = true;
         seen->title = box->windowTitle();
         seen->text = box->text();
-        seen->buttons = box->standardButtons();
         if (QAbstractButton *button = box->button(pButton))
             button->click();
         else
@@ -155,11 +154,6 @@ void writeFile(const QString &pPath, const QByteArray &pBytes)
 void writeCompressed(const QString &pPath, const QByteArray &pDocument)
 {
     writeFile(pPath, qCompress(pDocument, 9));
-}
-
-QByteArray uncompressFile(const QString &pPath)
-{
-    return qUncompress(readFile(pPath));
 }
 
 void setQml(QQuickWidget *pView, const QByteArray &pDocument)

@@ -16,7 +16,6 @@ struct kpSeenDialog
     bool seen = false;
     QString title;
     QString text;
-    QMessageBox::StandardButtons buttons;
 };
 
 namespace kpTestSupport {
@@ -52,7 +51,6 @@ QByteArray readFile(const QString &pPath);
 void writeFile(const QString &pPath, const QByteArray &pBytes);
 // Plain XML in, the list and catalogue file form out.
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
-QByteArray uncompressFile(const QString &pPath);
 // Loads a QML document given as text into the view.
 void setQml(QQuickWidget *pView, const QByteArray &pDocument);
 // Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the

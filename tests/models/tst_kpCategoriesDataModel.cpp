@@ -151,9 +151,6 @@ private slots:
         row("a renamed category is sorted anew", {"recategorise 14 Beans"},
             "[Drinks], Tea, [bakery], bread, buns, [beans], cod, [dairy], cheese, gone, milk, "
             "[drinks], milk, tea, [fish 2], eel");
-        row("the last product of a category takes its header",
-            {"delete 15", "keep 13", "delete 13", "delete 7"},
-            "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, milk, [drinks], milk, tea");
         row("products typed into the list are learnt lower-cased", {"learn Juice Fish"},
             ShopRows + ", juice");
         row("a deleted product is not learnt again",
@@ -197,10 +194,6 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         QVERIFY(model.loadModel());
         QCOMPARE(shown(model), ShopRows);
-        // A damaged user copy empties the views; what each file gives is in tst_kpHostileFiles.
-        installFixture("catalogues/broken-xml.db", model.userCopyPath());
-        QVERIFY(model.loadModel());
-        QCOMPARE(shown(model), "[fruit], apples, pears");
     }
 
     // Ticks stay out of the file, unknown attributes survive, the root keeps only its version.
@@ -267,8 +260,6 @@ private slots:
             QCOMPARE(item.value("status"), "unchecked");
         }
         QCOMPARE(names, QStringList({"cheese", "Tea"}));
-        QCOMPARE(model.roleNames().value(kpCategoriesDataModel::ItemNoteRole), "item_note");
-        QVERIFY(!model.index(0).data(Qt::FontRole).isValid());
     }
 
     void aNameInUseIsRefusedWithAMessage()
@@ -297,21 +288,18 @@ private slots:
         useLanguage(language);
         kpCategoriesDataModel model;
         QVERIFY(model.userCopyPath().endsWith("data/categories_" + language + ".db"));
-        const QString built = QDir(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES"))
-                                  .absoluteFilePath("categories_" + language + ".db");
-        writeFile(model.userCopyPath(), readFile(built));
+        writeFile(model.userCopyPath(),
+                  readFile(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES") + "/categories_"
+                           + language + ".db"));
         QVERIFY(model.loadModel());
-        run(model, "product");
-        QVERIFY2(model.rowCount() >= 120, qPrintable(QString::number(model.rowCount())));
         QSet<QString> categories;
         for (int row = 0; row < model.rowCount(); ++row) {
-            const QString name = model.index(row).data().toString();
-            const QString category = data(model, row, kpCategoriesDataModel::ItemCategoryNameRole);
-            QCOMPARE(name, name.toLower());
-            QCOMPARE(category, category.toLower());
-            categories.insert(category);
+            const QString text = model.index(row).data().toString()
+                + data(model, row, kpCategoriesDataModel::ItemCategoryNameRole);
+            QCOMPARE(text, text.toLower());
+            categories.insert(data(model, row, kpCategoriesDataModel::ItemCategoryNameRole));
         }
-        QVERIFY(categories.size() >= 10);
+        QVERIFY(model.rowCount() >= 130 && categories.size() >= 10);
         useLanguage("en");
         model.releaseModel();
     }

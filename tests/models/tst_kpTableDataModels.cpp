@@ -33,7 +33,6 @@ private slots:
         const QModelIndex row = model.index(9);
         QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentSymbolRole).toString(), "rub");
         QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentNameRole).toString(), "rubles");
-        QCOMPARE(model.roleNames().value(kpCurrencyUnitsDataModel::CodeRole), "currency_code");
         // Views expect fonts, colours and sizes there, not text.
         QVERIFY(!row.data(Qt::FontRole).isValid());
     }

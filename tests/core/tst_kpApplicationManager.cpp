@@ -128,6 +128,27 @@ private slots:
         manager.updateSettings(0, 0);
     }
 
+    void settingsAreReadUpToTheBound_data()
+    {
+        QTest::addColumn<int>("pastTheBound");
+        QTest::addColumn<int>("currency");
+        QTest::newRow("a file ending at 4 MiB is read whole") << 0 << 2;
+        QTest::newRow("one byte more cuts its last element") << 1 << 0;
+    }
+
+    void settingsAreReadUpToTheBound()
+    {
+        QFETCH(int, pastTheBound);
+        QFETCH(int, currency);
+        const QByteArray root = "<tovimar_settings>";
+        const QByteArray last = "<item name=\"currency_unit\" value=\"2\"/>";
+        const qsizetype padding = 4 * 1024 * 1024 - root.size() - last.size() + pastTheBound;
+        writeFile(settingsPath(), root + QByteArray(padding, ' ') + last);
+        kpApplicationManager manager;
+        manager.loadSettings();
+        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+    }
+
     // Every model and dialog text follows; the settings file is written in a fixed form.
     void switchingLanguageRetranslatesEverything()
     {

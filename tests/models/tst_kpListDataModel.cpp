@@ -41,9 +41,11 @@ void run(kpListDataModel &pModel, const QString &pStep)
     } else if (words[0] == "delete" || words[0] == "keep") {
         answerMessageBox(words[0] == "delete" ? QMessageBox::Ok : QMessageBox::Cancel);
         QCOMPARE(pModel.deleteItem(row), words[0] == "delete");
+    } else if (words[0] == "add" && row == -1) {
+        const auto asked = answerInputDialog(words.value(3), words.size() > 3);
+        (void)pModel.addItem(row, words[2]);
+        QCOMPARE(asked->title + ": " + asked->text, "Category: Enter category name");
     } else if (words[0] == "add") {
-        if (row == -1)
-            answerInputDialog(words.value(3), words.size() > 3);
         (void)pModel.addItem(row, words[2]);
     } else if (words[0] == "take") {
         pModel.addItems({record(words[1], words[2])});
@@ -219,8 +221,9 @@ private slots:
         open(model);
         QSignalSpy nameChanged(&model, &kpListDataModel::listNameChanged);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        answerInputDialog(answer, accept);
+        const auto asked = answerInputDialog(answer, accept);
         const bool created = model.newModel(listPath());
+        QCOMPARE(asked->title + ": " + asked->text, "List name: Enter list name");
         QCOMPARE(created, name != "week");
         QCOMPARE(model.listName(), name);
         QCOMPARE(nameChanged.count(), created ? 1 : 0);
@@ -281,9 +284,12 @@ private slots:
         QVERIFY(!model.deleteItem(0));
         const auto question = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteItem(9));
-        QCOMPARE(question->text, "Are you sure you want to delete item apples?");
-        answerMessageBox(QMessageBox::Cancel);
+        QCOMPARE(question->title + ": " + question->text,
+                 "Delete item: Are you sure you want to delete item apples?");
+        const auto all = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteAll());
+        QCOMPARE(all->title + ": " + all->text,
+                 "Delete all: Are you sure you want to delete all items?");
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(model.deleteAll());

@@ -52,6 +52,14 @@ QList<int> wheels(QQuickWidget &pView, const char *pName, int pCount = 6)
     return values;
 }
 
+// Starts the manager over the week list, its dialogs shown over pView.
+void start(kpApplicationManager &pManager, QQuickWidget *pView = nullptr)
+{
+    installFixture("lists/week.kpl", listPath());
+    QVERIFY(pManager.initialize());
+    pManager.setParentWidget(pView);
+}
+
 } // namespace
 
 class tst_kpApplicationManager : public QObject
@@ -115,9 +123,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, currency);
         installFixture(file, settingsPath());
-        installFixture("lists/week.kpl", listPath());
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        start(manager);
         QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);
         QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
         QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), language ? "кг" : "kg");
@@ -152,11 +159,9 @@ private slots:
     // Every model and dialog text follows; the settings file is written in a fixed form.
     void switchingLanguageRetranslatesEverything()
     {
-        installFixture("lists/week.kpl", listPath());
         QQuickWidget view;
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        manager.setParentWidget(&view);
+        start(manager, &view);
         QVERIFY(manager.loadList(0));
         QSignalSpy changed(&manager, &kpApplicationManager::languageChanged);
 
@@ -224,12 +229,10 @@ private slots:
     // wheels cannot show is kept unless the user turns them, for each value apart.
     void itemDialogValues()
     {
-        installFixture("lists/week.kpl", listPath());
         QQuickWidget view;
         setQml(&view, ItemDialog);
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        manager.setParentWidget(&view);
+        start(manager, &view);
         QVERIFY(manager.loadList(0));
         kpListDataModel *list = manager.listDataModel();
         const auto stored = [list]() {
@@ -275,9 +278,8 @@ private slots:
     // Opening a list always starts in category order on the list display.
     void loadingAList()
     {
-        installFixture("lists/week.kpl", listPath());
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        start(manager);
         kpListDataModel *list = manager.listDataModel();
         list->sortByProduct();
         list->displayCart();
@@ -293,10 +295,9 @@ private slots:
     // products typed into the list and their prices.
     void catalogueAndListMeet()
     {
-        installFixture("lists/week.kpl", listPath());
         installFixture("catalogues/shop.db", cataloguePath());
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        start(manager);
         kpCategoriesDataModel *catalogue = manager.productsDataModel();
         kpListDataModel *list = manager.listDataModel();
         QVERIFY(manager.loadList(0));
@@ -320,11 +321,9 @@ private slots:
     // Cancelled or not, the overview is read again.
     void deletingAListAsksFirst()
     {
-        installFixture("lists/week.kpl", listPath());
         QQuickWidget view;
         kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        manager.setParentWidget(&view);
+        start(manager, &view);
         QSignalSpy reset(manager.listsDataModel(), &QAbstractItemModel::modelReset);
         const auto cancelled = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(manager.deleteList(0));

@@ -3,12 +3,10 @@
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QQuickWidget>
 #include <QSignalSpy>
-#include <QtTest>
 
 using namespace kpTestSupport;
 

@@ -4,11 +4,9 @@
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QDir>
 #include <QSet>
 #include <QSignalSpy>
-#include <QtTest>
 
 using namespace kpTestSupport;
 using Item = kpCategoriesDataModel::Item;

@@ -2,10 +2,8 @@
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QtTest>
 
 using namespace kpTestSupport;
 using File = kpCompressedXmlFile;

@@ -4,10 +4,8 @@
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
-#include <QtTest>
 
 using namespace kpTestSupport;
 using Item = kpListDataModel::Item;

@@ -3,10 +3,8 @@
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
-#include <QtTest>
 
 using namespace kpTestSupport;
 

@@ -5,9 +5,7 @@
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QSignalSpy>
-#include <QtTest>
 
 class tst_kpTableDataModels : public QObject
 {

@@ -6,9 +6,7 @@
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QFile>
-#include <QtTest>
 #include <functional>
 
 using namespace kpTestSupport;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
 
 class QAbstractItemModel;

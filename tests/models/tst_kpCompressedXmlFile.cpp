@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QXmlStreamWriter>
 
 using namespace kpTestSupport;
 using File = kpCompressedXmlFile;
@@ -111,6 +112,24 @@ private slots:
         writeCompressed(filePath(), "<old/>");
         QCOMPARE(File::write(filePath(), document, 9), written);
         QCOMPARE(qUncompress(readFile(filePath())), written ? document : QByteArray("<old/>"));
+    }
+
+    // The known keys in their order, then the others sorted, whatever order the hash holds.
+    void attributesAreWrittenInAFixedOrder()
+    {
+        QByteArray document;
+        QXmlStreamWriter writer(&document);
+        writer.writeEmptyElement("item");
+        File::writeAttributes(writer,
+                              {{"e", ""},
+                               {"d", ""},
+                               {"status", "x"},
+                               {"c", ""},
+                               {"b", ""},
+                               {"a", "&"},
+                               {"name", "n"}},
+                              {"name", "category", "status"});
+        QCOMPARE(document, "<item name=\"n\" status=\"x\" a=\"&amp;\" b=\"\" c=\"\" d=\"\" e=\"\"");
     }
 
     // Every compressed fixture is the compressed form of the readable source beside it.

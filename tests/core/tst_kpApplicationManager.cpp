@@ -174,6 +174,7 @@ private slots:
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!manager.listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
+        QCOMPARE(listBox->parent, &view);
         const auto overviewBox = answerMessageBox(QMessageBox::Cancel);
         manager.deleteList(0);
         QCOMPARE(overviewBox->title, "Удаление списка");

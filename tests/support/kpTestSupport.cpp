@@ -111,6 +111,7 @@ std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButt
         seen->seen = true;
         seen->title = box->windowTitle();
         seen->text = box->text();
+        seen->parent = box->parentWidget();
         if (QAbstractButton *button = box->button(pButton))
             button->click();
         else
@@ -126,6 +127,7 @@ std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAcce
         seen->seen = true;
         seen->title = input->windowTitle();
         seen->text = input->labelText();
+        seen->parent = input->parentWidget();
         input->setTextValue(pText);
         if (pAccept)
             input->accept();

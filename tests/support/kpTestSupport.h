@@ -18,6 +18,7 @@ struct kpSeenDialog
     bool seen = false;
     QString title;
     QString text;
+    QWidget *parent = nullptr;
 };
 
 namespace kpTestSupport {

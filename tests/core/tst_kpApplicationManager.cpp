@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QQuickWidget>
 #include <QSignalSpy>
+#include <optional>
 
 using namespace kpTestSupport;
 
@@ -42,46 +43,53 @@ QList<int> wheels(QQuickWidget &pView, const char *pName, int pCount = 6)
     return values;
 }
 
-// Starts the manager over the week list, its dialogs shown over pView.
-void start(kpApplicationManager &pManager, QQuickWidget *pView = nullptr)
-{
-    installFixture("lists/week.kpl", listPath());
-    QVERIFY(pManager.initialize());
-    pManager.setParentWidget(pView);
-}
-
 } // namespace
 
 class tst_kpApplicationManager : public QObject
 {
     Q_OBJECT
 
+    QQuickWidget mView;
+    std::optional<kpApplicationManager> mManager;
+
+    // Starts the manager over the week list, its dialogs shown over the view.
+    void start()
+    {
+        installFixture("lists/week.kpl", listPath());
+        QVERIFY(mManager->initialize());
+        mManager->setParentWidget(&mView);
+    }
+
 private slots:
-    void init() { clearDataLocation(); }
+    void initTestCase() { setQml(&mView, Screens); }
+
+    void init()
+    {
+        clearDataLocation();
+        mManager.emplace();
+    }
 
     // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
     // and no file written.
     void firstStart()
     {
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        QVERIFY(mManager->initialize());
         QVERIFY(QDir(listsDirectory()).exists());
-        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
         // Prices are written and read with "." whatever the language.
         QCOMPARE(QLocale().name(), "en_US");
-        QCOMPARE(manager.languagesDataModel()->currentLanguageCode(), "en");
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageCode(), "en");
         QVERIFY(!QFile::exists(settingsPath()));
         QCOMPARE(itemsText(1), "1 item");
         // Without a view there is nothing to set or toggle.
-        manager.prepareSettings();
-        manager.toogleFullscreen();
+        mManager->prepareSettings();
+        mManager->toogleFullscreen();
     }
 
     void damagedListFailsInitialisationAndStays()
     {
         installFixture("damaged/empty.kpl", listPath());
-        kpApplicationManager manager;
-        QVERIFY(!manager.initialize());
+        QVERIFY(!mManager->initialize());
         QVERIFY(QFile::exists(listPath()));
     }
 
@@ -115,72 +123,62 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, currency);
         installFixture(file, settingsPath());
-        kpApplicationManager manager;
-        start(manager);
-        QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);
-        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
-        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), language ? "кг" : "kg");
+        start();
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), language);
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), language ? "кг" : "kg");
         QCOMPARE(
-            manager.listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole).toString(),
-            manager.currencyUnitsDataModel()->currentCurrencySymbol());
+            mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole).toString(),
+            mManager->currencyUnitsDataModel()->currentCurrencySymbol());
         QCOMPARE(readFile(settingsPath()), fixture(file));
-        manager.updateSettings(0, 0);
+        mManager->updateSettings(0, 0);
     }
 
-    void settingsAreReadUpToTheBound_data()
-    {
-        QTest::addColumn<int>("pastTheBound");
-        QTest::addColumn<int>("currency");
-        QTest::newRow("a file ending at 4 MiB is read whole") << 0 << 2;
-        QTest::newRow("one byte more cuts its last element") << 1 << 0;
-    }
-
+    // Settings are read up to 4 MiB, as the program's other files: a file ending there is read
+    // whole, one byte more cuts its last element.
     void settingsAreReadUpToTheBound()
     {
-        QFETCH(int, pastTheBound);
-        QFETCH(int, currency);
         const QByteArray root = "<tovimar_settings>";
         const QByteArray last = "<item name=\"currency_unit\" value=\"2\"/>";
-        const qsizetype padding = 4 * 1024 * 1024 - root.size() - last.size() + pastTheBound;
-        writeFile(settingsPath(), root + QByteArray(padding, ' ') + last);
-        kpApplicationManager manager;
-        manager.loadSettings();
-        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+        for (int pastTheBound : {0, 1}) {
+            const qsizetype padding = 4 * 1024 * 1024 - root.size() - last.size() + pastTheBound;
+            writeFile(settingsPath(), root + QByteArray(padding, ' ') + last);
+            mManager->loadSettings();
+            QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencyIndex(),
+                     pastTheBound ? 0 : 2);
+        }
     }
 
     // Every model, dialog text and settings wheel follows; the settings file is written in a
     // fixed form.
     void switchingLanguageRetranslatesEverything()
     {
-        QQuickWidget view;
-        setQml(&view, Screens);
-        kpApplicationManager manager;
-        start(manager, &view);
-        QVERIFY(manager.loadList(0));
-        QSignalSpy changed(&manager, &kpApplicationManager::languageChanged);
+        start();
+        QVERIFY(mManager->loadList(0));
+        QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
 
-        manager.updateSettings(1, 6);
+        mManager->updateSettings(1, 6);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(manager.measureUnitsDataModel()->stringForIndex(2), "кг");
-        QCOMPARE(manager.languagesDataModel()->index(0).data(), "Английский");
-        QCOMPARE(manager.listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
+        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), "кг");
+        QCOMPARE(mManager->languagesDataModel()->index(0).data(), "Английский");
+        QCOMPARE(mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
         QCOMPARE(itemsText(22), "22 наименования");
-        QVERIFY(manager.productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
+        QVERIFY(mManager->productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
-        QVERIFY(!manager.listDataModel()->deleteItem(3));
+        QVERIFY(!mManager->listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
-        QCOMPARE(listBox->parent, &view);
+        QCOMPARE(listBox->parent, &mView);
         const auto overviewBox = answerMessageBox(QMessageBox::Cancel);
-        manager.deleteList(0);
+        mManager->deleteList(0);
         QCOMPARE(overviewBox->title, "Удаление списка");
         QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
-        manager.prepareSettings();
-        QCOMPARE(shown(view, "languageSelector", "currentIndex"), 1);
-        QCOMPARE(shown(view, "currencyUnitSelector", "currentIndex"), 6);
+        mManager->prepareSettings();
+        QCOMPARE(shown(mView, "languageSelector", "currentIndex"), 1);
+        QCOMPARE(shown(mView, "currencyUnitSelector", "currentIndex"), 6);
 
-        manager.updateSettings(0, 6);
+        mManager->updateSettings(0, 6);
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
         QCOMPARE(itemsText(1), "1 item");
     }
 
@@ -188,18 +186,17 @@ private slots:
     // written still apply for this run.
     void settingsThatCannotApplyInFull()
     {
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        QSignalSpy changed(&manager, &kpApplicationManager::languageChanged);
-        manager.updateSettings(2, 1);
+        QVERIFY(mManager->initialize());
+        QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
+        mManager->updateSettings(2, 1);
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), 0);
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), 0);
         QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"2\"/>"));
         const QString folder = QFileInfo(settingsPath()).path();
         QVERIFY(QDir(folder).removeRecursively());
         writeFile(folder, "a file, not a folder");
-        manager.updateSettings(0, 3);
-        QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencySymbol(), "Ft");
+        mManager->updateSettings(0, 3);
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "Ft");
         QCOMPARE(readFile(folder), "a file, not a folder");
     }
 
@@ -207,12 +204,9 @@ private slots:
     // wheels cannot show is kept unless the user turns them, for each value apart.
     void itemDialogValues()
     {
-        QQuickWidget view;
-        setQml(&view, Screens);
-        kpApplicationManager manager;
-        start(manager, &view);
-        QVERIFY(manager.loadList(0));
-        kpListDataModel *list = manager.listDataModel();
+        start();
+        QVERIFY(mManager->loadList(0));
+        kpListDataModel *list = mManager->listDataModel();
         const auto stored = [list]() {
             QStringList values;
             for (int role :
@@ -222,59 +216,48 @@ private slots:
             return values;
         };
         list->updateItem(7, "3.5", "2", "kg", "green");
-        manager.updateValuesSelector(7);
-        QCOMPARE(wheels(view, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
-        QCOMPARE(wheels(view, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
-        QCOMPARE(shown(view, "noteSelector", "text"), "green");
-        manager.updateListItem(7);
+        mManager->updateValuesSelector(7);
+        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
+        QCOMPARE(wheels(mView, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
+        QCOMPARE(shown(mView, "noteSelector", "text"), "green");
+        mManager->updateListItem(7);
         QCOMPARE(stored(), QStringList({"2", "kg", "3.5", "green"}));
 
         list->updateItem(7, "-5", "12000", "кг", "green");
-        manager.updateValuesSelector(7);
-        manager.updateListItem(7);
+        mManager->updateValuesSelector(7);
+        mManager->updateListItem(7);
         QCOMPARE(stored(), QStringList({"12000", "кг", "-5", "green"}));
-        manager.updateValuesSelector(7);
-        QObject *price = kpQmlObjects::find(&view, "priceSelector");
+        mManager->updateValuesSelector(7);
+        QObject *price = kpQmlObjects::find(&mView, "priceSelector");
         price->setProperty("currentValue3", 1);
         price->setProperty("currentValue4", 2);
-        kpQmlObjects::find(&view, "amountSelector")->setProperty("currentValue7", 2);
-        manager.updateListItem(7);
+        kpQmlObjects::find(&mView, "amountSelector")->setProperty("currentValue7", 2);
+        mManager->updateListItem(7);
         QCOMPARE(stored(), QStringList({"12000", "kg", "12", "green"}));
     }
 
-    // Opening a list always starts in category order on the list display.
-    void loadingAList()
-    {
-        kpApplicationManager manager;
-        start(manager);
-        kpListDataModel *list = manager.listDataModel();
-        list->sortByProduct();
-        list->displayCart();
-        QVERIFY(!manager.loadList(-1));
-        QVERIFY(!manager.loadList(1));
-        QCOMPARE(list->rowCount(), 0);
-        QVERIFY(manager.loadList(0));
-        QCOMPARE(list->listName(), "week");
-        QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
-    }
-
-    // The catalogue greys out what the list holds, hands its ticks to the list, and learns the
-    // products typed into the list and their prices.
+    // Opening a list starts in category order on the list display. The catalogue greys out what
+    // the list holds, hands its ticks to the list, and learns the products typed into the list
+    // and their prices.
     void catalogueAndListMeet()
     {
         installFixture("catalogues/shop.db", cataloguePath());
-        kpApplicationManager manager;
-        start(manager);
-        kpCategoriesDataModel *catalogue = manager.productsDataModel();
-        kpListDataModel *list = manager.listDataModel();
-        QVERIFY(manager.loadList(0));
+        start();
+        kpCategoriesDataModel *catalogue = mManager->productsDataModel();
+        kpListDataModel *list = mManager->listDataModel();
+        list->sortByProduct();
+        list->displayCart();
+        QVERIFY(!mManager->loadList(-1));
+        QVERIFY(!mManager->loadList(1));
+        QVERIFY(mManager->loadList(0));
+        QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
         QVERIFY(catalogue->loadModel());
 
-        manager.updateCategoryItems();
+        mManager->updateCategoryItems();
         QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unknown");
         catalogue->toggleItem(3);
         catalogue->toggleItem(15);
-        manager.updateListItems();
+        mManager->updateListItems();
         QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unchecked");
         QCOMPARE(rows(*list).mid(2, 6),
                  QStringList({"[Bakery]", "Bread", "[dry]", "rice", "[fish]", "cod"}));
@@ -288,49 +271,34 @@ private slots:
     // Cancelled or not, the overview is read again.
     void deletingAListAsksFirst()
     {
-        QQuickWidget view;
-        kpApplicationManager manager;
-        start(manager, &view);
-        QSignalSpy reset(manager.listsDataModel(), &QAbstractItemModel::modelReset);
+        start();
+        QSignalSpy reset(mManager->listsDataModel(), &QAbstractItemModel::modelReset);
         const auto cancelled = answerMessageBox(QMessageBox::Cancel);
-        QVERIFY(manager.deleteList(0));
+        QVERIFY(mManager->deleteList(0));
         QCOMPARE(cancelled->text, "Are you sure you want to delete list week?");
-        QCOMPARE(cancelled->parent, &view);
+        QCOMPARE(cancelled->parent, &mView);
         QVERIFY(QFile::exists(listPath()));
         QCOMPARE(reset.count(), 1);
 
         answerMessageBox(QMessageBox::Ok);
-        QVERIFY(manager.deleteList(0));
+        QVERIFY(mManager->deleteList(0));
         QVERIFY(!QFile::exists(listPath()));
-        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
     }
 
     // A lists folder removed while running is made again; one that cannot be made fails.
     void listsFolderGoneOrImpossible()
     {
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        QVERIFY(mManager->initialize());
         QVERIFY(QDir(listsDirectory()).removeRecursively());
-        QVERIFY(!manager.updateListsDataModel());
+        QVERIFY(!mManager->updateListsDataModel());
         QVERIFY(QDir(listsDirectory()).exists());
-        QVERIFY(manager.updateListsDataModel());
+        QVERIFY(mManager->updateListsDataModel());
         QVERIFY(QDir(dataLocation()).removeRecursively());
         writeFile(dataLocation(), "a file where the data folder should be");
-        QVERIFY(!manager.initialize());
-        QVERIFY(!manager.createNewList());
+        QVERIFY(!mManager->initialize());
+        QVERIFY(!mManager->createNewList());
         QFile::remove(dataLocation());
-    }
-
-    void fullScreenToggles()
-    {
-        QQuickWidget view;
-        kpApplicationManager manager;
-        manager.setParentWidget(&view);
-        view.show();
-        manager.toogleFullscreen();
-        QVERIFY(view.isFullScreen());
-        manager.toogleFullscreen();
-        QVERIFY(!view.isFullScreen());
     }
 };
 

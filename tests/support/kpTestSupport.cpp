@@ -3,16 +3,14 @@
 #include "kpApplicationManager.h"
 #include "kpItemRowsModel.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
-#include <QPushButton>
 #include <QQuickWidget>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QTranslator>
-#include <QtTest>
 
 namespace kpTestSupport {
 
@@ -32,14 +30,20 @@ template<typename Dialog> void whenModalDialogShows(std::function<void(Dialog *)
     });
 }
 
-} // namespace
-
-QString useTemporaryDataHome()
+// Answers the next modal dialog of the given kind, noting what it showed first.
+template<typename Dialog>
+std::shared_ptr<kpSeenDialog> answer(QString (Dialog::*pText)() const,
+                                     std::function<void(Dialog *)> pAnswer)
 {
-    static QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    return home.path();
+    auto seen = std::make_shared<kpSeenDialog>();
+    whenModalDialogShows<Dialog>([seen, pText, pAnswer](Dialog *pDialog) {
+        *seen = {true, pDialog->windowTitle(), (pDialog->*pText)(), pDialog->parentWidget()};
+        pAnswer(pDialog);
+    });
+    return seen;
 }
+
+} // namespace
 
 QString dataLocation()
 {
@@ -90,9 +94,7 @@ QStringList rows(const QAbstractItemModel &pModel)
     for (int row = 0; row < pModel.rowCount(); ++row) {
         const QModelIndex index = pModel.index(row, 0);
         if (index.data(kpItemRowsModel::ItemTypeRole).toString() == QLatin1String("category"))
-            shown.append(QLatin1Char('[')
-                         + index.data(kpItemRowsModel::ItemCategoryNameRole).toString()
-                         + QLatin1Char(']'));
+            shown.append('[' + index.data(kpItemRowsModel::ItemCategoryNameRole).toString() + ']');
         else
             shown.append(index.data(kpItemRowsModel::ItemNameRole).toString());
     }
@@ -106,35 +108,20 @@ void clearDataLocation()
 
 std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButton)
 {
-    auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows<QMessageBox>([seen, pButton](QMessageBox *box) {
-        seen->seen = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->parent = box->parentWidget();
-        if (QAbstractButton *button = box->button(pButton))
+    return answer<QMessageBox>(&QMessageBox::text, [pButton](QMessageBox *pBox) {
+        if (QAbstractButton *button = pBox->button(pButton))
             button->click();
         else
-            box->reject();
+            pBox->reject();
     });
-    return seen;
 }
 
 std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAccept)
 {
-    auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows<QInputDialog>([seen, pText, pAccept](QInputDialog *input) {
-        seen->seen = true;
-        seen->title = input->windowTitle();
-        seen->text = input->labelText();
-        seen->parent = input->parentWidget();
-        input->setTextValue(pText);
-        if (pAccept)
-            input->accept();
-        else
-            input->reject();
+    return answer<QInputDialog>(&QInputDialog::labelText, [pText, pAccept](QInputDialog *pInput) {
+        pInput->setTextValue(pText);
+        pInput->done(pAccept ? QDialog::Accepted : QDialog::Rejected);
     });
-    return seen;
 }
 
 QByteArray readFile(const QString &pPath)

@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QApplication>
-#include <QByteArray>
 #include <QMessageBox>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -23,9 +20,6 @@ struct kpSeenDialog
 
 namespace kpTestSupport {
 
-// Points the per-user data location at a fresh temporary folder; call before the application
-// object exists. Returns the folder, which lives until the process ends.
-QString useTemporaryDataHome();
 // Empties the per-user data location between test functions.
 void clearDataLocation();
 QString dataLocation();
@@ -62,15 +56,16 @@ void useLanguage(const QString &pCode);
 
 } // namespace kpTestSupport
 
-// QTEST_MAIN with the data location moved to a temporary folder first.
+// QTEST_MAIN with the per-user data location moved to a fresh temporary folder before the
+// application object exists.
 #define TOVIMAR_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        kpTestSupport::useTemporaryDataHome();                                                     \
+        QTemporaryDir home;                                                                        \
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());                                            \
         kpQuickHost::setApplicationNames();                                                        \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }

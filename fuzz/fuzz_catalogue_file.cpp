@@ -21,8 +21,7 @@ QList<kpCategoriesDataModel::Item> tickEveryProduct(kpCategoriesDataModel &pMode
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     // The catalogue of the language in force, English without a translation.
-    static const QString path = kpFuzzSupport::dataFile(QStringLiteral("data/categories_en.db"));
-    kpFuzzSupport::writeInput(path, pData, pSize);
+    kpFuzzSupport::writeInput(QStringLiteral("data/categories_en.db"), pData, pSize);
 
     QList<kpCategoriesDataModel::Item> ticked;
     {

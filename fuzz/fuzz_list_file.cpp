@@ -7,8 +7,8 @@ using kpFuzzSupport::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
-    static const QString path = kpFuzzSupport::dataFile(QStringLiteral("lists/demo-list.kpl"));
-    kpFuzzSupport::writeInput(path, pData, pSize);
+    const QString path
+        = kpFuzzSupport::writeInput(QStringLiteral("lists/demo-list.kpl"), pData, pSize);
 
     kpListDataModel model;
     if (!model.loadModel(path))

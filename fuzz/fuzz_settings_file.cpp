@@ -7,8 +7,7 @@ using kpFuzzSupport::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
-    static const QString path = kpFuzzSupport::dataFile(QStringLiteral("data/config.db"));
-    kpFuzzSupport::writeInput(path, pData, pSize);
+    kpFuzzSupport::writeInput(QStringLiteral("data/config.db"), pData, pSize);
 
     kpApplicationManager manager;
     manager.loadSettings();

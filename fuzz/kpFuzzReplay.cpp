@@ -1,6 +1,5 @@
-// Runs a fuzz target over files and folders of inputs, as the tests do with the seed corpus and
-// with every input that ever made a target fail.
-#include <QDir>
+// Runs a fuzz target over the test fixtures, which are its seeds, and over the files and folders
+// given, as the tests do with what the fuzzer found and every input that ever made a target fail.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -14,35 +13,32 @@ namespace {
 int replayFile(const QString &pPath)
 {
     QFile file(pPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "Cannot read %s\n", qPrintable(pPath));
+    if (!file.open(QIODevice::ReadOnly))
         return 0;
-    }
     const QByteArray input = file.readAll();
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()),
                            size_t(input.size()));
     return 1;
 }
 
+// Hidden files, as the placeholders that keep an empty folder in the repository, are no inputs.
+int replay(const QString &pPath)
+{
+    if (!QFileInfo(pPath).isDir())
+        return replayFile(pPath);
+    int replayed = 0;
+    for (QDirIterator inputs(pPath, QDir::Files, QDirIterator::Subdirectories); inputs.hasNext();)
+        replayed += replayFile(inputs.next());
+    return replayed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    int replayed = 0;
-    for (int argument = 1; argument < argc; ++argument) {
-        const QString path = QString::fromLocal8Bit(argv[argument]);
-        if (!QFileInfo(path).isDir()) {
-            replayed += replayFile(path);
-            continue;
-        }
-        QDirIterator inputs(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (inputs.hasNext()) {
-            const QString input = inputs.next();
-            // Placeholders that keep an empty folder in the repository are not inputs.
-            if (QFileInfo(input).fileName() != QLatin1String(".gitkeep"))
-                replayed += replayFile(input);
-        }
-    }
+    int replayed = replay(QStringLiteral(TOVIMAR_TEST_DATA_DIR));
+    for (int argument = 1; argument < argc; ++argument)
+        replayed += replay(QString::fromLocal8Bit(argv[argument]));
     std::printf("Replayed %d inputs without a failure.\n", replayed);
     return replayed > 0 ? 0 : 1;
 }

@@ -29,21 +29,17 @@ void prepareProcess()
 
 } // namespace
 
-QString dataFile(const QString &pRelativePath)
+QString writeInput(const QString &pRelativePath, const uint8_t *pData, size_t pSize)
 {
     if (!QCoreApplication::instance())
         prepareProcess();
     const QString path = QDir(kpApplicationManager::dataLocation()).absoluteFilePath(pRelativePath);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return path;
-}
-
-void writeInput(const QString &pPath, const uint8_t *pData, size_t pSize)
-{
-    QFile file(pPath);
+    QFile file(path);
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the input can be written");
     require(file.write(reinterpret_cast<const char *>(pData), qint64(pSize)) == qint64(pSize),
             "the whole input is written");
+    return path;
 }
 
 void require(bool pCondition, const char *pPromise)

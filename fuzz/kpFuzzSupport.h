@@ -8,11 +8,9 @@
 // expect, and a way to hand the input to them as the file they read.
 namespace kpFuzzSupport {
 
-// Prepares the process on the first call and returns the full path of pRelativePath below the
-// per-user data location, with its folder created.
-QString dataFile(const QString &pRelativePath);
-
-void writeInput(const QString &pPath, const uint8_t *pData, size_t pSize);
+// Writes the input as the file pRelativePath below the per-user data location, which the first
+// call prepares, and returns the file's full path.
+QString writeInput(const QString &pRelativePath, const uint8_t *pData, size_t pSize);
 
 // A broken promise of the program: reported and aborted on, so the fuzzer keeps the input.
 void require(bool pCondition, const char *pPromise);

@@ -1,41 +1,46 @@
 #include "kpApplicationManager.h"
+#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QQuickWidget>
 #include <QSignalSpy>
-#include <QtTest>
+#include <optional>
 
 using namespace kpTestSupport;
 
 namespace {
 
-QString listPath()
+// The objects of the item dialog and the settings screen the manager fills and reads; it finds
+// them by name at any depth.
+const QByteArray Screens = R"(import QtQuick
+Item {
+    Item { objectName: "amountSelector" }
+    Item { Item { objectName: "priceSelector" } }
+    Item { objectName: "noteSelector" }
+    Item { objectName: "languageSelector" }
+    Item { objectName: "currencyUnitSelector" }
+}
+)";
+
+QString itemsText(int pCount)
 {
-    return QDir(listsDirectory()).absoluteFilePath("demo-list.kpl");
+    return QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, pCount);
 }
 
-void writeList()
+QVariant shown(QQuickWidget &pView, const char *pName, const char *pProperty)
 {
-    writeCompressed(listPath(),
-                    "<tovimar_list version=\"1.0.0\" name=\"week\" items_list=\"1\">"
-                    "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
-                    "<item name=\"milk\" category=\"dairy\" status=\"checked\"/>"
-                    "</tovimar_list>");
+    return kpQmlObjects::find(&pView, pName)->property(pProperty);
 }
 
-QStringList rowsWithStatus(const QAbstractItemModel *pModel)
+QList<int> wheels(QQuickWidget &pView, const char *pName, int pCount = 6)
 {
-    QStringList rows;
-    for (int row = 0; row < pModel->rowCount(); ++row) {
-        const QModelIndex index = pModel->index(row, 0);
-        rows << index.data(kpItemRowsModel::ItemNameRole).toString() + ':'
-                + index.data(kpItemRowsModel::ItemStatusRole).toString();
-    }
-    return rows;
+    QList<int> values;
+    for (int wheel = 1; wheel <= pCount; ++wheel)
+        values.append(shown(pView, pName, "currentValue" + QByteArray::number(wheel)).toInt());
+    return values;
 }
 
 } // namespace
@@ -44,129 +49,247 @@ class tst_kpApplicationManager : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { clearDataLocation(); }
+    QQuickWidget mView;
+    std::optional<kpApplicationManager> mManager;
 
-    void firstStartCreatesTheListsFolder()
+    // Starts the manager over the week list, its dialogs shown over the view.
+    void start()
     {
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        installFixture("lists/week.kpl", listPath());
+        QVERIFY(mManager->initialize());
+        mManager->setParentWidget(&mView);
+    }
+
+private slots:
+    void initTestCase() { setQml(&mView, Screens); }
+
+    void init()
+    {
+        clearDataLocation();
+        mManager.emplace();
+    }
+
+    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
+    // and no file written.
+    void firstStart()
+    {
+        QVERIFY(mManager->initialize());
         QVERIFY(QDir(listsDirectory()).exists());
-        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
         // Prices are written and read with "." whatever the language.
         QCOMPARE(QLocale().name(), "en_US");
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageCode(), "en");
+        QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(itemsText(1), "1 item");
+        // Without a view there is nothing to set.
+        mManager->prepareSettings();
     }
 
-    void damagedListFailsInitialisationAndStays()
+    void settingsAreReadWhereverTheyStand_data()
     {
-        writeFile(listPath(), QByteArray());
-        kpApplicationManager manager;
-        QVERIFY(!manager.initialize());
-        QVERIFY(QFile::exists(listPath()));
-        QCOMPARE(readFile(listPath()), QByteArray());
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("currency");
+        const auto row = [](const char *pName, const char *pFile, int pLanguage, int pCurrency) {
+            QTest::newRow(pName) << QString("settings/") + pFile << pLanguage << pCurrency;
+        };
+        row("as written", "russian.xml", 1, 6);
+        row("nested, other root, later one wins", "nested.xml", 1, 7);
+        row("malformed numbers", "malformed-numbers.xml", 0, 0);
+        row("out of range", "out-of-range.xml", 0, 0);
+        row("a language this version does not know", "unknown-language.xml", 0, 3);
+        // What lies beyond the bounds of the program's files counts as broken off; the bounds
+        // themselves are the file reader's.
+        row("broken off after the first item", "broken-off.xml", 1, 0);
+        row("a document type declaration", "entities.xml", 0, 0);
     }
 
-    void loadingAList()
+    // Starting reads the settings and never writes them; the overview shows prices in the unit in
+    // force from the start.
+    void settingsAreReadWhereverTheyStand()
     {
-        writeList();
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        kpListDataModel *list = manager.listDataModel();
-        list->sortByProduct();
-        list->displayCart();
-        QVERIFY(!manager.loadList(-1));
-        QVERIFY(!manager.loadList(1));
-        QCOMPARE(list->rowCount(), 0);
-        QVERIFY(manager.loadList(0));
-        QCOMPARE(list->listName(), "week");
-        QVERIFY(list->isSortByCategory());
-        QVERIFY(list->isDisplayList());
-        QCOMPARE(list->rowCount(), 2);
+        QFETCH(QString, file);
+        QFETCH(int, language);
+        QFETCH(int, currency);
+        installFixture(file, settingsPath());
+        start();
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), language);
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), language ? "кг" : "kg");
+        QCOMPARE(
+            mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole).toString(),
+            mManager->currencyUnitsDataModel()->currentCurrencySymbol());
+        QCOMPARE(readFile(settingsPath()), fixture(file));
     }
 
-    // The catalogue greys out what the list holds, hands its ticks to the list, and learns the
-    // products typed into the list.
+    // Settings are read up to 4 MiB, as the program's other files: a file ending there is read
+    // whole, one byte more cuts its last element.
+    void settingsAreReadUpToTheBound()
+    {
+        const QByteArray root = "<tovimar_settings>";
+        const QByteArray last = "<item name=\"currency_unit\" value=\"2\"/>";
+        for (int pastTheBound : {0, 1}) {
+            const qsizetype padding = 4 * 1024 * 1024 - root.size() - last.size() + pastTheBound;
+            writeFile(settingsPath(), root + QByteArray(padding, ' ') + last);
+            mManager->loadSettings();
+            QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencyIndex(),
+                     pastTheBound ? 0 : 2);
+        }
+    }
+
+    // Every model, dialog text and settings wheel follows; the settings file is written in a
+    // fixed form.
+    void switchingLanguageRetranslatesEverything()
+    {
+        start();
+        QVERIFY(mManager->loadList(0));
+        QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
+
+        mManager->updateSettings(1, 6);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), "кг");
+        QCOMPARE(mManager->languagesDataModel()->index(0).data(), "Английский");
+        QCOMPARE(mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
+        QCOMPARE(itemsText(22), "22 наименования");
+        QVERIFY(mManager->productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
+        const auto listBox = answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(!mManager->listDataModel()->deleteItem(3));
+        QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
+        QCOMPARE(listBox->parent, &mView);
+        const auto overviewBox = answerMessageBox(QMessageBox::Cancel);
+        mManager->deleteList(0);
+        QCOMPARE(overviewBox->title, "Удаление списка");
+        QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
+        mManager->prepareSettings();
+        QCOMPARE(shown(mView, "languageSelector", "currentIndex"), 1);
+        QCOMPARE(shown(mView, "currencyUnitSelector", "currentIndex"), 6);
+
+        mManager->updateSettings(0, 6);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
+        QCOMPARE(itemsText(1), "1 item");
+    }
+
+    // A language this version does not know is stored but not used; settings that cannot be
+    // written still apply for this run.
+    void settingsThatCannotApplyInFull()
+    {
+        QVERIFY(mManager->initialize());
+        QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
+        mManager->updateSettings(2, 1);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), 0);
+        QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"2\"/>"));
+        const QString folder = QFileInfo(settingsPath()).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        writeFile(folder, "a file, not a folder");
+        mManager->updateSettings(0, 3);
+        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "Ft");
+        QCOMPARE(readFile(folder), "a file, not a folder");
+    }
+
+    // The item dialog shows a row's amount, unit, price and note and stores them back; what its
+    // wheels cannot show is kept unless the user turns them, for each value apart.
+    void itemDialogValues()
+    {
+        start();
+        QVERIFY(mManager->loadList(0));
+        kpListDataModel *list = mManager->listDataModel();
+        const auto stored = [list]() {
+            QStringList values;
+            for (int role :
+                 {int(kpListDataModel::ItemCountRole), int(kpListDataModel::ItemCountUnitRole),
+                  int(kpListDataModel::ItemPriceRole), int(kpListDataModel::ItemCommentsRole)})
+                values.append(list->index(7).data(role).toString());
+            return values;
+        };
+        list->updateItem(7, "3.5", "2", "kg", "green");
+        mManager->updateValuesSelector(7);
+        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
+        QCOMPARE(wheels(mView, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
+        QCOMPARE(shown(mView, "noteSelector", "text"), "green");
+        mManager->updateListItem(7);
+        QCOMPARE(stored(), QStringList({"2", "kg", "3.5", "green"}));
+
+        list->updateItem(7, "-5", "12000", "кг", "green");
+        mManager->updateValuesSelector(7);
+        mManager->updateListItem(7);
+        QCOMPARE(stored(), QStringList({"12000", "кг", "-5", "green"}));
+        mManager->updateValuesSelector(7);
+        QObject *price = kpQmlObjects::find(&mView, "priceSelector");
+        price->setProperty("currentValue3", 1);
+        price->setProperty("currentValue4", 2);
+        kpQmlObjects::find(&mView, "amountSelector")->setProperty("currentValue7", 2);
+        mManager->updateListItem(7);
+        QCOMPARE(stored(), QStringList({"12000", "kg", "12", "green"}));
+    }
+
+    // Opening a list starts in category order on the list display. The catalogue greys out what
+    // the list holds, hands its ticks to the list, and learns the products typed into the list
+    // and their prices.
     void catalogueAndListMeet()
     {
-        writeList();
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        kpCategoriesDataModel *catalogue = manager.productsDataModel();
-        writeCompressed(catalogue->userCopyPath(),
-                        "<tovimar_categories version=\"1.0.0\">"
-                        "<item name=\"tea\" category=\"drinks\" status=\"unchecked\"/>"
-                        "<item name=\"bread\" category=\"bakery\" status=\"unchecked\"/>"
-                        "</tovimar_categories>");
-        QVERIFY(manager.loadList(0));
+        installFixture("catalogues/shop.db", cataloguePath());
+        start();
+        kpCategoriesDataModel *catalogue = mManager->productsDataModel();
+        kpListDataModel *list = mManager->listDataModel();
+        list->sortByProduct();
+        list->displayCart();
+        QVERIFY(!mManager->loadList(-1));
+        QVERIFY(!mManager->loadList(1));
+        QVERIFY(mManager->loadList(0));
+        QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
         QVERIFY(catalogue->loadModel());
 
-        manager.updateCategoryItems();
-        QCOMPARE(rowsWithStatus(catalogue),
-                 QStringList({":", "bread:unchecked", ":", "tea:unknown"}));
+        mManager->updateCategoryItems();
+        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unknown");
         catalogue->toggleItem(3);
-        catalogue->toggleItem(1);
-        manager.updateListItems();
-        QCOMPARE(rowsWithStatus(catalogue),
-                 QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
-        // Tea was greyed out, so its tick did nothing.
-        kpListDataModel *list = manager.listDataModel();
-        QCOMPARE(rowsWithStatus(list), QStringList({":", "bread:unchecked", ":", "tea:unchecked"}));
+        catalogue->toggleItem(15);
+        mManager->updateListItems();
+        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unchecked");
+        QCOMPARE(rows(*list).mid(2, 6),
+                 QStringList({"[Bakery]", "Bread", "[dry]", "rice", "[fish]", "cod"}));
 
-        QVERIFY(list->addItem(3, "Juice"));
-        QVERIFY(rowsWithStatus(catalogue).contains("juice:unchecked"));
+        QVERIFY(list->addItem(7, "Juice"));
+        QCOMPARE(rows(*catalogue).mid(14), QStringList({"[fish]", "cod", "juice"}));
+        list->updateItem(7, "4", "1", "", "");
+        QCOMPARE(catalogue->index(15).data(kpItemRowsModel::ItemPriceRole), "4");
     }
 
     // Cancelled or not, the overview is read again.
     void deletingAListAsksFirst()
     {
-        writeList();
-        QQuickWidget view;
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
-        manager.setParentWidget(&view);
-        QSignalSpy reset(manager.listsDataModel(), &QAbstractItemModel::modelReset);
+        start();
+        QSignalSpy reset(mManager->listsDataModel(), &QAbstractItemModel::modelReset);
         const auto cancelled = answerMessageBox(QMessageBox::Cancel);
-        QVERIFY(manager.deleteList(0));
+        QVERIFY(mManager->deleteList(0));
         QCOMPARE(cancelled->text, "Are you sure you want to delete list week?");
+        QCOMPARE(cancelled->parent, &mView);
         QVERIFY(QFile::exists(listPath()));
         QCOMPARE(reset.count(), 1);
 
         answerMessageBox(QMessageBox::Ok);
-        QVERIFY(manager.deleteList(0));
+        QVERIFY(mManager->deleteList(0));
         QVERIFY(!QFile::exists(listPath()));
-        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
     }
 
-    void listsFolderRemovedWhileRunning()
+    // A damaged list fails the start and stays; a lists folder removed while running is made
+    // again; one that cannot be made fails.
+    void listsThatCannotBeRead()
     {
-        kpApplicationManager manager;
-        QVERIFY(manager.initialize());
+        installFixture("damaged/empty.kpl", listPath());
+        QVERIFY(!mManager->initialize());
+        QVERIFY(QFile::exists(listPath()));
         QVERIFY(QDir(listsDirectory()).removeRecursively());
-        QVERIFY(!manager.updateListsDataModel());
+        QVERIFY(!mManager->updateListsDataModel());
         QVERIFY(QDir(listsDirectory()).exists());
-        QVERIFY(manager.updateListsDataModel());
-    }
-
-    void dataLocationThatCannotBeCreated()
-    {
+        QVERIFY(mManager->updateListsDataModel());
+        QVERIFY(QDir(dataLocation()).removeRecursively());
         writeFile(dataLocation(), "a file where the data folder should be");
-        kpApplicationManager manager;
-        QVERIFY(!manager.initialize());
-        QVERIFY(!manager.createNewList());
+        QVERIFY(!mManager->initialize());
+        QVERIFY(!mManager->createNewList());
         QFile::remove(dataLocation());
-    }
-
-    void fullScreenTogglesOnlyWithAView()
-    {
-        QQuickWidget view;
-        kpApplicationManager manager;
-        manager.toogleFullscreen();
-        manager.setParentWidget(&view);
-        view.show();
-        manager.toogleFullscreen();
-        QVERIFY(view.isFullScreen());
-        manager.toogleFullscreen();
-        QVERIFY(!view.isFullScreen());
     }
 };
 

@@ -2,14 +2,10 @@
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QQuickItem>
 #include <QQuickWidget>
 #include <QTimer>
-#include <QtTest>
 
 using namespace kpTestSupport;
 
@@ -37,7 +33,6 @@ private slots:
     {
         QStringList published;
         QString title;
-        QSize rootSize;
         QTimer::singleShot(0, this, [&]() {
             QQuickWidget *view = shownView();
             QVERIFY(view);
@@ -47,18 +42,16 @@ private slots:
                 if (view->rootContext()->contextProperty(name).value<QObject *>())
                     published.append(name);
             }
-            rootSize = view->rootObject()->size().toSize();
             emit view->engine()->quit();
         });
         QCOMPARE(kpQuickHost::exec(), 0);
         QCOMPARE(title, "Tovimar Lite");
         QCOMPARE(published.size(), 3);
-        QVERIFY(!rootSize.isEmpty());
     }
 
     void failedInitialisationShowsTheErrorBox()
     {
-        writeFile(QDir(listsDirectory()).absoluteFilePath("demo-list.kpl"), "<tovimar_list/>");
+        installFixture("lists/week.xml", listPath());
         const auto error = answerMessageBox(QMessageBox::Ok);
         QCOMPARE(kpQuickHost::exec(), 1);
         QVERIFY(error->seen);

@@ -4,6 +4,7 @@
 #include "kpApplicationManager.h"
 #include "kpQuickHost.h"
 #include "kpSaveLoopContent.h"
+#include "kpTestSupport.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     kpApplicationManager manager;
     kpListDataModel *list = manager.listDataModel();
     kpCategoriesDataModel *catalogue = manager.productsDataModel();
-    if (!list->loadModel(listPath()) || !catalogue->loadModel())
+    if (!list->loadModel(kpTestSupport::listPath()) || !catalogue->loadModel())
         return 1;
     list->displayList();
     list->sortByProduct();

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QString>
 
-// The two contents between which the save loop switches its files, and where the files are.
+// The two contents between which the save loop switches its files.
 namespace kpSaveLoopContent {
 
 struct Content
@@ -22,11 +22,19 @@ inline const Content NewContent = {QStringLiteral("2.00"), QStringLiteral("new")
 // Large enough that a save takes some milliseconds, during which most kills land.
 constexpr int ItemCount = 1000;
 
-QString listPath();
-QString cataloguePath();
-QString settingsPath();
+inline QHash<QString, QString> item(int pNumber, const Content &pContent)
+{
+    QHash<QString, QString> record = kpItemRecord::newRecord(
+        QStringLiteral("product %1").arg(pNumber), QStringLiteral("category %1").arg(pNumber % 20),
+        kpItemRecord::Unchecked);
+    record.insert({{kpItemRecord::Price, pContent.price}, {kpItemRecord::Note, pContent.note}});
+    return record;
+}
 
-QHash<QString, QString> item(int pNumber, const Content &pContent);
-QHash<QString, QString> settings(const Content &pContent);
+inline QHash<QString, QString> settings(const Content &pContent)
+{
+    return {{QStringLiteral("language"), QString::number(pContent.language)},
+            {QStringLiteral("currency_unit"), QString::number(pContent.currencyUnit)}};
+}
 
 } // namespace kpSaveLoopContent

@@ -4,17 +4,16 @@
 #include "kpSaveLoopContent.h"
 #include "kpTestSupport.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QXmlStreamWriter>
-#include <QtTest>
 #include <algorithm>
 
 using namespace kpSaveLoopContent;
+using namespace kpTestSupport;
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "kpTestSupport.h"
 
 #include "kpApplicationManager.h"
+#include "kpItemRowsModel.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
-#include <QPushButton>
 #include <QQuickWidget>
 #include <QTemporaryFile>
 #include <QTimer>
-#include <QtTest>
+#include <QTranslator>
 
 namespace kpTestSupport {
 
@@ -30,14 +30,20 @@ template<typename Dialog> void whenModalDialogShows(std::function<void(Dialog *)
     });
 }
 
-} // namespace
-
-QString useTemporaryDataHome()
+// Answers the next modal dialog of the given kind, noting what it showed first.
+template<typename Dialog>
+std::shared_ptr<kpSeenDialog> answer(QString (Dialog::*pText)() const,
+                                     std::function<void(Dialog *)> pAnswer)
 {
-    static QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    return home.path();
+    auto seen = std::make_shared<kpSeenDialog>();
+    whenModalDialogShows<Dialog>([seen, pText, pAnswer](Dialog *pDialog) {
+        *seen = {true, pDialog->windowTitle(), (pDialog->*pText)(), pDialog->parentWidget()};
+        pAnswer(pDialog);
+    });
+    return seen;
 }
+
+} // namespace
 
 QString dataLocation()
 {
@@ -49,6 +55,52 @@ QString listsDirectory()
     return QDir(dataLocation()).absoluteFilePath(QStringLiteral("lists"));
 }
 
+QString listPath()
+{
+    return QDir(listsDirectory()).absoluteFilePath(QStringLiteral("demo-list.kpl"));
+}
+
+QString cataloguePath()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/categories_en.db"));
+}
+
+QString settingsPath()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
+}
+
+QString fixturePath(const QString &pName)
+{
+    return QDir(QStringLiteral(TOVIMAR_TEST_DATA_DIR)).absoluteFilePath(pName);
+}
+
+QByteArray fixture(const QString &pName)
+{
+    QFile file(fixturePath(pName));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Missing fixture %s", qPrintable(pName));
+    return file.readAll();
+}
+
+void installFixture(const QString &pName, const QString &pPath)
+{
+    writeFile(pPath, fixture(pName));
+}
+
+QStringList rows(const QAbstractItemModel &pModel)
+{
+    QStringList shown;
+    for (int row = 0; row < pModel.rowCount(); ++row) {
+        const QModelIndex index = pModel.index(row, 0);
+        if (index.data(kpItemRowsModel::ItemTypeRole).toString() == QLatin1String("category"))
+            shown.append('[' + index.data(kpItemRowsModel::ItemCategoryNameRole).toString() + ']');
+        else
+            shown.append(index.data(kpItemRowsModel::ItemNameRole).toString());
+    }
+    return shown;
+}
+
 void clearDataLocation()
 {
     QDir(dataLocation()).removeRecursively();
@@ -56,34 +108,20 @@ void clearDataLocation()
 
 std::shared_ptr<kpSeenDialog> answerMessageBox(QMessageBox::StandardButton pButton)
 {
-    auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows<QMessageBox>([seen, pButton](QMessageBox *box) {
-        seen->seen = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->buttons = box->standardButtons();
-        if (QAbstractButton *button = box->button(pButton))
+    return answer<QMessageBox>(&QMessageBox::text, [pButton](QMessageBox *pBox) {
+        if (QAbstractButton *button = pBox->button(pButton))
             button->click();
         else
-            box->reject();
+            pBox->reject();
     });
-    return seen;
 }
 
 std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAccept)
 {
-    auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows<QInputDialog>([seen, pText, pAccept](QInputDialog *input) {
-        seen->seen = true;
-        seen->title = input->windowTitle();
-        seen->text = input->labelText();
-        input->setTextValue(pText);
-        if (pAccept)
-            input->accept();
-        else
-            input->reject();
+    return answer<QInputDialog>(&QInputDialog::labelText, [pText, pAccept](QInputDialog *pInput) {
+        pInput->setTextValue(pText);
+        pInput->done(pAccept ? QDialog::Accepted : QDialog::Rejected);
     });
-    return seen;
 }
 
 QByteArray readFile(const QString &pPath)
@@ -107,11 +145,6 @@ void writeCompressed(const QString &pPath, const QByteArray &pDocument)
     writeFile(pPath, qCompress(pDocument, 9));
 }
 
-QByteArray uncompressFile(const QString &pPath)
-{
-    return qUncompress(readFile(pPath));
-}
-
 void setQml(QQuickWidget *pView, const QByteArray &pDocument)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.qml"));
@@ -120,6 +153,15 @@ void setQml(QQuickWidget *pView, const QByteArray &pDocument)
     file.close();
     pView->setSource(QUrl::fromLocalFile(file.fileName()));
     QCOMPARE(pView->status(), QQuickWidget::Ready);
+}
+
+void useLanguage(const QString &pCode)
+{
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(
+        translator.load(QStringLiteral(":/languages/tovimar_") + pCode + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace kpTestSupport

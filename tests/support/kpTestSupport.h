@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QByteArray>
+#include <QApplication>
 #include <QMessageBox>
-#include <QString>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
 
+class QAbstractItemModel;
 class QQuickWidget;
 
 // What a test learnt of a modal dialog it answered.
@@ -14,18 +15,29 @@ struct kpSeenDialog
     bool seen = false;
     QString title;
     QString text;
-    QMessageBox::StandardButtons buttons;
+    QWidget *parent = nullptr;
 };
 
 namespace kpTestSupport {
 
-// Points the per-user data location at a fresh temporary folder; call before the application
-// object exists. Returns the folder, which lives until the process ends.
-QString useTemporaryDataHome();
 // Empties the per-user data location between test functions.
 void clearDataLocation();
 QString dataLocation();
 QString listsDirectory();
+// Where the program keeps its one list, the catalogue of English and the settings.
+QString listPath();
+QString cataloguePath();
+QString settingsPath();
+
+// The files of tests/data, e.g. "lists/week.kpl": valid, damaged and hostile inputs, and saved
+// forms to compare with.
+QString fixturePath(const QString &pName);
+QByteArray fixture(const QString &pName);
+// Puts a fixture where the program reads it, its folder made first.
+void installFixture(const QString &pName, const QString &pPath);
+
+// The rows of a list or catalogue as "[category]" for headers and the name for items.
+QStringList rows(const QAbstractItemModel &pModel);
 
 // The next modal message box is answered with pButton; the next input dialog gets pText and
 // is accepted, or is cancelled when pAccept is false.
@@ -36,21 +48,24 @@ QByteArray readFile(const QString &pPath);
 void writeFile(const QString &pPath, const QByteArray &pBytes);
 // Plain XML in, the list and catalogue file form out.
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
-QByteArray uncompressFile(const QString &pPath);
 // Loads a QML document given as text into the view.
 void setQml(QQuickWidget *pView, const QByteArray &pDocument);
+// Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the
+// test, replacing the one installed before.
+void useLanguage(const QString &pCode);
 
 } // namespace kpTestSupport
 
-// QTEST_MAIN with the data location moved to a temporary folder first.
+// QTEST_MAIN with the per-user data location moved to a fresh temporary folder before the
+// application object exists.
 #define TOVIMAR_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        kpTestSupport::useTemporaryDataHome();                                                     \
+        QTemporaryDir home;                                                                        \
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());                                            \
         kpQuickHost::setApplicationNames();                                                        \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }

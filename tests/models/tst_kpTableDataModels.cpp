@@ -1,0 +1,115 @@
+#include "kpCurrencyUnitsDataModel.h"
+#include "kpLanguagesDataModel.h"
+#include "kpMeasureUnitsDataModel.h"
+#include "kpQuickHost.h"
+#include "kpTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+
+class tst_kpTableDataModels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Only rows of the table become the current currency; any row chosen is announced.
+    void currentCurrency()
+    {
+        kpCurrencyUnitsDataModel model;
+        QAbstractItemModelTester tester(&model);
+        QCOMPARE(model.rowCount(), 14);
+        QCOMPARE(model.currentCurrencySymbol(), "€");
+        QSignalSpy changed(&model, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
+        model.setCurrentCurrency(14);
+        model.setCurrentCurrency(-1);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(model.currentCurrencyIndex(), 0);
+        model.setCurrentCurrency(6);
+        model.setCurrentCurrency(6);
+        QCOMPARE(changed.count(), 2);
+        // The current unit is the same on every row.
+        const QModelIndex row = model.index(9);
+        QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentSymbolRole).toString(), "rub");
+        QCOMPARE(row.data(kpCurrencyUnitsDataModel::CurrentNameRole).toString(), "rubles");
+        // Views expect fonts, colours and sizes there, not text.
+        QVERIFY(!row.data(Qt::FontRole).isValid());
+    }
+
+    // Any language index is taken, but only rows have a code.
+    void currentLanguage()
+    {
+        kpLanguagesDataModel model;
+        QAbstractItemModelTester tester(&model);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.currentLanguageCode(), "en");
+        QCOMPARE(model.currentLanguageString(), "English");
+        QCOMPARE(model.data(model.index(7)).toString(), "");
+        model.setCurrentLanguage(5);
+        QCOMPARE(model.currentLanguageIndex(), 5);
+        QCOMPARE(model.currentLanguageCode(), "");
+        QCOMPARE(model.currentLanguageString(), "");
+    }
+
+    // Row 0 is no unit, and what the table lacks is shown as no unit.
+    void measureUnitsAndTheirRows()
+    {
+        kpMeasureUnitsDataModel model;
+        QAbstractItemModelTester tester(&model);
+        QCOMPARE(model.rowCount(), 11);
+        QCOMPARE(model.stringForIndex(0), " ");
+        QCOMPARE(model.stringForIndex(11), "");
+        QCOMPARE(model.stringForIndex(-1), "");
+        QCOMPARE(model.indexForString("gal"), 10);
+        QCOMPARE(model.indexForString("KG"), 0);
+        QCOMPARE(model.indexForString(""), 0);
+    }
+
+    void namesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("foreignUnit");
+        QTest::newRow("english") << "en"
+                                 << QStringList({"Kč", "rub", "euro", "English", "Russian", "kg"})
+                                 << "кг";
+        QTest::newRow("russian") << "ru"
+                                 << QStringList(
+                                        {"Kč", "руб", "евро", "Английский", "Русский", "кг"})
+                                 << "kg";
+    }
+
+    // Codes in letters are translated, signs and language codes are not; the current currency
+    // stays and is not announced again.
+    void namesFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, foreignUnit);
+        kpCurrencyUnitsDataModel currencies;
+        kpLanguagesDataModel languages;
+        kpMeasureUnitsDataModel units;
+        currencies.setCurrentCurrency(6);
+        languages.setCurrentLanguage(1);
+        kpTestSupport::useLanguage(language);
+        QSignalSpy changed(&currencies, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
+        QSignalSpy reset(&languages, &QAbstractItemModel::modelReset);
+        currencies.translateUi();
+        languages.translateUi();
+        units.translateUi();
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(
+            QStringList({currencies.index(4).data(kpCurrencyUnitsDataModel::CodeRole).toString(),
+                         currencies.currentCurrencySymbol(), currencies.index(0).data().toString(),
+                         languages.index(0).data().toString(), languages.currentLanguageString(),
+                         units.stringForIndex(2)}),
+            expected);
+        QCOMPARE(languages.currentLanguageCode(), "ru");
+        QCOMPARE(units.indexForString(expected.last()), 2);
+        QCOMPARE(units.indexForString(foreignUnit), 0);
+        kpTestSupport::useLanguage("en");
+    }
+};
+
+TOVIMAR_TEST_MAIN(tst_kpTableDataModels)
+#include "tst_kpTableDataModels.moc"

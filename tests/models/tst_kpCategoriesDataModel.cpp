@@ -41,6 +41,11 @@ const QString ShopRows = "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese,
                          "[drinks], milk, tea, [fish 2], eel, [fish], cod";
 const QString ShopProducts = "Tea, bread, buns, cheese, cod, eel, gone, milk, tea";
 
+QString shopWith(const QString &pBefore, const QString &pAfter)
+{
+    return QString(ShopRows).replace(pBefore, pAfter);
+}
+
 // One step on the open catalogue: "tick 3", "delete 3" or "keep 3" (deleting cancelled),
 // "add 3 name", "add -1 name category" (the category asked for, cancelled when none is given),
 // "rename 3 new name", "recategorise 5 name" (with "ok" or "cancel" after the name when the
@@ -116,8 +121,7 @@ private slots:
             "[Drinks], Tea+, [bakery], bread, buns, [dairy], cheese+, gone, milk?, [drinks], milk, "
             "tea, [fish 2], eel, [fish], cod");
         row("the list's products are matched lower-cased", {"hide Milk Dairy tea drinks"},
-            "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, gone, milk?, [drinks], milk, "
-            "tea?, [fish 2], eel, [fish], cod");
+            shopWith("milk, [drinks], milk, tea", "milk?, [drinks], milk, tea?"));
         row("greying starts over from the list each time", {"tick 6", "hide tea drinks", "hide"},
             ShopRows);
         row("in product order greying ignores the category", {"product", "hide bread elsewhere"},
@@ -125,8 +129,7 @@ private slots:
         row("collecting the ticks leaves the catalogue unticked", {"tick 1", "tick 3", "collect"},
             ShopRows);
         row("a new product goes under the row's category, lower-cased", {"add 5 Cream"},
-            "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, cream, gone, milk, [drinks], "
-            "milk, tea, [fish 2], eel, [fish], cod");
+            shopWith("cheese", "cheese, cream"));
         row("a new product is greyed where the list holds it",
             {"hide cream dairy", "add 5 Cream", "add 14 cream"},
             "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, cream?, gone, milk, [drinks], "
@@ -138,8 +141,7 @@ private slots:
         row("in product order a name shown adds no row", {"product", "add -1 bread drinks"},
             ShopProducts);
         row("renaming simplifies and lower-cases", {"rename 3  Rye   Bread "},
-            "[Drinks], Tea, [bakery], rye bread, buns, [dairy], cheese, gone, milk, [drinks], "
-            "milk, tea, [fish 2], eel, [fish], cod");
+            shopWith("bread", "rye bread"));
         row("a cancelled rename keeps the name", {"rename 3"}, ShopRows);
         row("joining a category in use is asked first", {"recategorise 5 drinks cancel"}, ShopRows);
         row("a category joined greys what the list holds there",
@@ -152,9 +154,7 @@ private slots:
         row("products typed into the list are learnt lower-cased", {"learn Juice Fish"},
             ShopRows + ", juice");
         row("a deleted product is not learnt again",
-            {"delete 15", "learn Cod fish", "learn TEA drinks"},
-            "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, gone, milk, [drinks], milk, "
-            "tea, [fish 2], eel");
+            {"delete 15", "learn Cod fish", "learn TEA drinks"}, shopWith(", [fish], cod", ""));
     }
 
     void editing()
@@ -271,35 +271,30 @@ private slots:
         QCOMPARE(shown(model), ShopRows);
     }
 
-    void defaultCataloguesAreUsable_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("english") << "en";
-        QTest::newRow("russian") << "ru";
-    }
-
     // Each language has a catalogue of its own. Products and categories are matched in lower
     // case: the catalogues must hold them so.
     void defaultCataloguesAreUsable()
     {
-        QFETCH(QString, language);
-        useLanguage(language);
-        kpCategoriesDataModel model;
-        QVERIFY(model.userCopyPath().endsWith("data/categories_" + language + ".db"));
-        writeFile(model.userCopyPath(),
-                  readFile(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES") + "/categories_"
-                           + language + ".db"));
-        QVERIFY(model.loadModel());
-        QSet<QString> categories;
-        for (int row = 0; row < model.rowCount(); ++row) {
-            const QString text = model.index(row).data().toString()
-                + data(model, row, kpCategoriesDataModel::ItemCategoryNameRole);
-            QCOMPARE(text, text.toLower());
-            categories.insert(data(model, row, kpCategoriesDataModel::ItemCategoryNameRole));
+        for (const QString language : {"en", "ru"}) {
+            useLanguage(language);
+            kpCategoriesDataModel model;
+            QVERIFY(model.userCopyPath().endsWith("data/categories_" + language + ".db"));
+            writeFile(model.userCopyPath(),
+                      readFile(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES") + "/categories_"
+                               + language + ".db"));
+            QVERIFY(model.loadModel());
+            QSet<QString> categories;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const QString category
+                    = data(model, row, kpCategoriesDataModel::ItemCategoryNameRole);
+                const QString text = model.index(row).data().toString() + category;
+                QCOMPARE(text, text.toLower());
+                categories.insert(category);
+            }
+            QVERIFY2(model.rowCount() >= 130 && categories.size() >= 10, qPrintable(language));
+            model.releaseModel();
         }
-        QVERIFY(model.rowCount() >= 130 && categories.size() >= 10);
         useLanguage("en");
-        model.releaseModel();
     }
 };
 

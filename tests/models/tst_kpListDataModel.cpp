@@ -27,6 +27,17 @@ Item record(const QString &pName, const QString &pCategory, const QString &pStat
 const QString WeekRows = "[], salt, [Bakery], Bread, [dry], rice, [fruit], apples, pears, "
                          "[milk products], cheese, [milk], kefir, [veg], Zucchini";
 
+QString weekWith(const QString &pBefore, const QString &pAfter)
+{
+    return QString(WeekRows).replace(pBefore, pAfter);
+}
+
+// The title and the question of a dialog answered.
+QString asked(const std::shared_ptr<kpSeenDialog> &pDialog)
+{
+    return pDialog->title + ": " + pDialog->text;
+}
+
 // One step on the open list: "tick 3", "delete 3" or "keep 3" (deleting cancelled), "add 3 name",
 // "add -1 name category" (the category asked for, cancelled when none is given), "take name
 // category" (ticked in the catalogue), or "product", "cart", "list" (rows rebuilt).
@@ -40,9 +51,9 @@ void run(kpListDataModel &pModel, const QString &pStep)
         answerMessageBox(words[0] == "delete" ? QMessageBox::Ok : QMessageBox::Cancel);
         QCOMPARE(pModel.deleteItem(row), words[0] == "delete");
     } else if (words[0] == "add" && row == -1) {
-        const auto asked = answerInputDialog(words.value(3), words.size() > 3);
+        const auto dialog = answerInputDialog(words.value(3), words.size() > 3);
         (void)pModel.addItem(row, words[2]);
-        QCOMPARE(asked->title + ": " + asked->text, "Category: Enter category name");
+        QCOMPARE(asked(dialog), "Category: Enter category name");
     } else if (words[0] == "add") {
         (void)pModel.addItem(row, words[2]);
     } else if (words[0] == "take") {
@@ -78,47 +89,35 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("category order groups under headers") << QStringList() << WeekRows;
-        QTest::newRow("product order is code-unit order")
-            << QStringList({"product"})
-            << "Bread, Zucchini, apples, cheese, kefir, pears, rice, salt";
-        QTest::newRow("the cart groups checked items under their own headers")
-            << QStringList({"tick 7", "cart"}) << "[Veg], Kale, [fruit], apples";
-        QTest::newRow("ticking in the cart puts an item back on the list")
-            << QStringList({"cart", "tick 1", "list"})
-            << "[], salt, [Bakery], Bread, [Veg], Kale, [dry], rice, [fruit], apples, pears, "
-               "[milk products], cheese, [milk], kefir, [veg], Zucchini";
-        QTest::newRow("a header goes with the last item of its category")
-            << QStringList({"delete 14", "delete 7", "delete 3", "keep 1"})
-            << "[], salt, [dry], rice, [fruit], pears, [milk products], cheese, [milk], kefir";
-        QTest::newRow("a blank category keeps its header until the rows are rebuilt")
-            << QStringList({"tick 1"})
-            << "[], [Bakery], Bread, [dry], rice, [fruit], apples, pears, [milk products], cheese, "
-               "[milk], kefir, [veg], Zucchini";
-        QTest::newRow("a typed product already listed is refused, whatever its case")
-            << QStringList({"add 14 PEARS"}) << WeekRows;
-        QTest::newRow("a checked product typed again is taken out of the cart")
-            << QStringList({"add 14 kale", "cart"}) << "";
-        QTest::newRow("a typed product takes the row's category, lower-cased")
-            << QStringList({"add 2 Buns"})
-            << "[], salt, [Bakery], Bread, [bakery], buns, [dry], rice, [fruit], apples, pears, "
-               "[milk products], cheese, [milk], kefir, [veg], Zucchini";
-        QTest::newRow("without a row the category is asked for")
-            << QStringList({"add -1 almonds Nuts", "add -1 walnuts"})
-            << "[], salt, [Bakery], Bread, [dry], rice, [fruit], apples, pears, [milk products], "
-               "cheese, [milk], kefir, [nuts], almonds, [veg], Zucchini";
-        QTest::newRow("a row gone since has no category")
-            << QStringList({"add 99 flour"})
-            << "[], flour, salt, [Bakery], Bread, [dry], rice, [fruit], apples, pears, "
-               "[milk products], cheese, [milk], kefir, [veg], Zucchini";
-        QTest::newRow("a catalogue product joins the list unless it is shown")
-            << QStringList({"take PEARS Fruit", "take milk dairy"})
-            << "[], salt, [Bakery], Bread, [dairy], milk, [dry], rice, [fruit], apples, pears, "
-               "[milk products], cheese, [milk], kefir, [veg], Zucchini";
-        QTest::newRow("in product order a catalogue product leaves the cart by its name")
-            << QStringList({"add 14 kale", "tick 7", "tick 7", "product", "cart", "take PEARS x",
-                            "take APPLES x"})
-            << "";
+        const auto row = [](const char *pName, const QStringList &pSteps, const QString &pRows) {
+            QTest::newRow(pName) << pSteps << pRows;
+        };
+        row("category order groups under headers", {}, WeekRows);
+        row("product order is code-unit order", {"product"},
+            "Bread, Zucchini, apples, cheese, kefir, pears, rice, salt");
+        row("the cart groups checked items under their own headers", {"tick 7", "cart"},
+            "[Veg], Kale, [fruit], apples");
+        row("ticking in the cart puts an item back on the list", {"cart", "tick 1", "list"},
+            weekWith("[dry]", "[Veg], Kale, [dry]"));
+        row("a header goes with the last item of its category",
+            {"delete 14", "delete 7", "delete 3", "keep 1"},
+            "[], salt, [dry], rice, [fruit], pears, [milk products], cheese, [milk], kefir");
+        row("a blank category keeps its header until the rows are rebuilt", {"tick 1"},
+            weekWith("salt, ", ""));
+        row("a typed product already listed is refused, whatever its case", {"add 14 PEARS"},
+            WeekRows);
+        row("a checked product typed again is taken out of the cart",
+            {"tick 7", "add 7 apples", "add 14 kale", "cart"}, "");
+        row("a typed product takes the row's category, lower-cased", {"add 2 Buns"},
+            weekWith("[dry]", "[bakery], buns, [dry]"));
+        row("without a row the category is asked for", {"add -1 almonds Nuts", "add -1 walnuts"},
+            weekWith("[veg]", "[nuts], almonds, [veg]"));
+        row("a row gone since has no category", {"add 99 flour"}, weekWith("salt", "flour, salt"));
+        row("a catalogue product joins the list unless it is shown",
+            {"take PEARS Fruit", "take milk dairy"}, weekWith("[dry]", "[dairy], milk, [dry]"));
+        row("in product order a catalogue product leaves the cart by its name",
+            {"add 14 kale", "tick 7", "tick 7", "product", "cart", "take PEARS x", "take APPLES x"},
+            "");
     }
 
     void editing()
@@ -141,17 +140,12 @@ private slots:
             kpListDataModel model;
             open(model);
             QCOMPARE(model.listHeader().value("colour"), "blue");
-            QCOMPARE(model.listHeader().value("filename"), listPath());
             QVERIFY(model.saveModel());
             QCOMPARE(readFile(listPath()), qCompress(fixture("lists/week-saved.xml"), 9));
             model.updateItem(14, "", "", "", "ripe");
         }
-        const QByteArray first = readFile(listPath());
-        QVERIFY(qUncompress(first).contains("note=\"ripe\""));
+        QVERIFY(qUncompress(readFile(listPath())).contains("note=\"ripe\""));
         kpListDataModel again;
-        QVERIFY(again.loadModel(listPath()));
-        QVERIFY(again.saveModel());
-        QCOMPARE(readFile(listPath()), first);
         // Nothing left to buy: no file.
         installFixture("lists/all-checked.kpl", listPath());
         QVERIFY(again.loadModel(listPath()));
@@ -219,36 +213,43 @@ private slots:
         open(model);
         QSignalSpy nameChanged(&model, &kpListDataModel::listNameChanged);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        const auto asked = answerInputDialog(answer, accept);
+        const auto dialog = answerInputDialog(answer, accept);
         const bool created = model.newModel(listPath());
-        QCOMPARE(asked->title + ": " + asked->text, "List name: Enter list name");
+        QCOMPARE(asked(dialog), "List name: Enter list name");
         QCOMPARE(created, name != "week");
         QCOMPARE(model.listName(), name);
-        QCOMPARE(nameChanged.count(), created ? 1 : 0);
-        QCOMPARE(reset.count(), created ? 1 : 0);
+        QCOMPARE(QList<int>({int(nameChanged.count()), int(reset.count())}),
+                 QList<int>(2, created ? 1 : 0));
         QCOMPARE(model.rowCount(), created ? 0 : 15);
         QCOMPARE(QFile::exists(listPath()), !created);
     }
 
-    void rolesOfHeaderAndItemRows()
+    // Records are counted, not amounts, deleted ones not at all; a missing price marks the sum
+    // with "+". Headers carry the list's totals and no item's values.
+    void totalsAndRoles()
     {
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         open(model);
         model.updateCountPrice();
-        const QModelIndex header = model.index(0);
-        QCOMPARE(header.data(Qt::DisplayRole).toString(), "");
-        QCOMPARE(header.data(kpListDataModel::ListNameRole).toString(), "week");
-        QCOMPARE(header.data(kpListDataModel::ListItemsListRole).toString(), "8");
-        QCOMPARE(header.data(kpListDataModel::ListPriceListRole).toString(), "4.50+");
-        QCOMPARE(header.data(kpListDataModel::ListFilenameRole).toString(), listPath());
-        const QModelIndex bread = model.index(3);
-        QCOMPARE(bread.data(kpListDataModel::ItemCommentsRole).toString(), "fresh");
-        QCOMPARE(bread.data(kpListDataModel::ItemPriceRole).toString(), "2");
-        // Views expect fonts, colours and sizes there, not text.
-        QVERIFY(!bread.data(Qt::FontRole).isValid());
+        const auto totals = [&model]() {
+            return QStringList({model.listItemsAmount(), model.listItemsPrice(),
+                                model.cartItemsAmount(), model.cartItemsPrice()});
+        };
+        QCOMPARE(totals(), QStringList({"8", "4.50+", "1", "3.00"}));
+        QStringList header;
+        for (int role :
+             {int(Qt::DisplayRole), int(kpListDataModel::ListItemsListRole),
+              int(kpListDataModel::ListPriceListRole), int(kpListDataModel::ListFilenameRole)})
+            header.append(model.index(2).data(role).toString());
+        QCOMPARE(header, QStringList({"", "8", "4.50+", listPath()}));
+        QCOMPARE(model.index(3).data(kpListDataModel::ItemCommentsRole).toString(), "fresh");
         QCOMPARE(model.data(model.index(99), kpListDataModel::ItemNameRole), QVariant(QString()));
         QCOMPARE(QList<int>({model.itemHeight(0), model.itemHeight(1)}), QList<int>({50, 70}));
+        // The checkout forgets every record, bought or not.
+        QVERIFY(model.checkout());
+        model.updateCountPrice();
+        QCOMPARE(totals(), QStringList({"", "", "", ""}));
     }
 
     // What the catalogue learns from, and what the views are told.
@@ -258,47 +259,39 @@ private slots:
         QAbstractItemModelTester tester(&model);
         open(model);
         QSignalSpy added(&model, &kpListDataModel::itemAdded);
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        QVERIFY(model.addItem(14, "kale"));
-        QVERIFY(model.addItem(2, "Buns"));
+        QVERIFY(model.addItem(14, "kale") && model.addItem(2, "Buns"));
         QCOMPARE(added.at(0).at(0).value<Item>(), record("kale", "veg"));
         QCOMPARE(added.at(1).at(0).value<Item>(), record("buns", "bakery"));
-        QList<int> insertedRows;
-        for (const QList<QVariant> &insertion : std::as_const(inserted))
-            insertedRows.append(insertion.at(1).toInt());
-        QCOMPARE(insertedRows, QList<int>({15, 4, 5}));
 
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy updated(&model, &kpListDataModel::itemUpdated);
         model.updateItem(0, "1", "2", "l", "x");
-        QCOMPARE(updated.count(), 0);
         model.updateItem(9, "1.5", "2", "l", "fresh");
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 9);
         Item apples = record("apples", "fruit", "unchecked", "1.5", "2");
         apples.insert({{"count_unit", "l"}, {"note", "fresh"}});
+        QCOMPARE(updated.count(), 1);
         QCOMPARE(updated.at(0).at(0).value<Item>(), apples);
 
         QVERIFY(!model.deleteItem(0));
         const auto question = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteItem(9));
-        QCOMPARE(question->title + ": " + question->text,
-                 "Delete item: Are you sure you want to delete item apples?");
+        QCOMPARE(asked(question), "Delete item: Are you sure you want to delete item apples?");
         const auto all = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteAll());
-        QCOMPARE(all->title + ": " + all->text,
-                 "Delete all: Are you sure you want to delete all items?");
+        QCOMPARE(asked(all), "Delete all: Are you sure you want to delete all items?");
+        // Rows are removed once; with none left no removal is announced.
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        answerMessageBox(QMessageBox::Ok);
-        QVERIFY(model.deleteAll());
+        for (int time = 0; time < 2; ++time) {
+            answerMessageBox(QMessageBox::Ok);
+            QVERIFY(model.deleteAll());
+        }
         QCOMPARE(removed.count(), 1);
         QVERIFY(model.items(false).isEmpty());
-        // No rows left: no removal is announced.
-        answerMessageBox(QMessageBox::Ok);
-        QVERIFY(model.deleteAll());
-        QCOMPARE(removed.count(), 1);
     }
 
+    // The last item ticked on the list asks for the checkout, its totals already counted.
     void tickingToTheCheckout()
     {
         kpListDataModel model;
@@ -316,8 +309,7 @@ private slots:
         connect(&model, &kpListDataModel::checkoutAmountChanged, this, note("amount"));
         connect(&model, &kpListDataModel::checkoutPriceChanged, this, note("price"));
         model.toggleItem(1);
-        QVERIFY(order.isEmpty());
-        QVERIFY(!model.needsCheckout());
+        QVERIFY(order.isEmpty() && !model.needsCheckout());
         model.toggleItem(1);
         QCOMPARE(order, QStringList({"requested 2 2.50+", "amount 2 2.50+", "price 2 2.50+"}));
         QVERIFY(model.needsCheckout());
@@ -329,38 +321,6 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(order.size(), 3);
         QVERIFY(!model.needsCheckout());
-        QCOMPARE(model.items(true).size(), 2);
-        QVERIFY(model.checkout());
-        QVERIFY(model.items(true).isEmpty());
-    }
-
-    void totals_data()
-    {
-        QTest::addColumn<QList<Item>>("items");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("missing price adds +") << QList<Item>(
-            {record("a", "c", "unchecked", "1.25", "2"), record("b", "c", "unchecked", "", "1")})
-                                              << QStringList({"2", "2.50+", "", ""});
-        QTest::newRow("no price at all")
-            << QList<Item>({record("a", "c")}) << QStringList({"1", "", "", ""});
-        QTest::newRow("records are counted, not amounts") << QList<Item>(
-            {record("a", "c", "unchecked", "1", "2"), record("b", "c", "unchecked", "1", "2"),
-             record("d", "c", "unchecked", "1", "2")}) << QStringList({"3", "6.00", "", ""});
-        QTest::newRow("cart group, deleted and unreadable numbers") << QList<Item>(
-            {record("a", "c", "checked", "x", "2"), record("b", "c", "odd", "0.5", "3"),
-             record("d", "c", "deleted", "9", "9")}) << QStringList({"", "", "2", "1.50"});
-    }
-
-    void totals()
-    {
-        QFETCH(QList<Item>, items);
-        QFETCH(QStringList, expected);
-        kpListDataModel model;
-        model.addItems(items);
-        model.updateCountPrice();
-        QCOMPARE(QStringList({model.listItemsAmount(), model.listItemsPrice(),
-                              model.cartItemsAmount(), model.cartItemsPrice()}),
-                 expected);
     }
 };
 

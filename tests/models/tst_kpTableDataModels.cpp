@@ -7,6 +7,8 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
+using namespace kpTestSupport;
+
 class tst_kpTableDataModels : public QObject
 {
     Q_OBJECT
@@ -17,7 +19,6 @@ private slots:
     {
         kpCurrencyUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 14);
         QCOMPARE(model.currentCurrencySymbol(), "€");
         QSignalSpy changed(&model, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
         model.setCurrentCurrency(14);
@@ -40,7 +41,6 @@ private slots:
     {
         kpLanguagesDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.currentLanguageCode(), "en");
         QCOMPARE(model.currentLanguageString(), "English");
         QCOMPARE(model.data(model.index(7)).toString(), "");
@@ -55,7 +55,6 @@ private slots:
     {
         kpMeasureUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.rowCount(), 11);
         QCOMPARE(model.stringForIndex(0), " ");
         QCOMPARE(model.stringForIndex(11), "");
         QCOMPARE(model.stringForIndex(-1), "");
@@ -67,14 +66,13 @@ private slots:
     void namesFollowTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("foreignUnit");
         QTest::newRow("english") << "en"
-                                 << QStringList({"Kč", "rub", "euro", "English", "Russian", "kg"})
+                                 << "Kč rub euro English Russian kg"
                                  << "кг";
         QTest::newRow("russian") << "ru"
-                                 << QStringList(
-                                        {"Kč", "руб", "евро", "Английский", "Русский", "кг"})
+                                 << "Kč руб евро Английский Русский кг"
                                  << "kg";
     }
 
@@ -83,31 +81,32 @@ private slots:
     void namesFollowTheLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         QFETCH(QString, foreignUnit);
         kpCurrencyUnitsDataModel currencies;
         kpLanguagesDataModel languages;
         kpMeasureUnitsDataModel units;
         currencies.setCurrentCurrency(6);
         languages.setCurrentLanguage(1);
-        kpTestSupport::useLanguage(language);
+        useLanguage(language);
         QSignalSpy changed(&currencies, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
         QSignalSpy reset(&languages, &QAbstractItemModel::modelReset);
         currencies.translateUi();
         languages.translateUi();
         units.translateUi();
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(
-            QStringList({currencies.index(4).data(kpCurrencyUnitsDataModel::CodeRole).toString(),
-                         currencies.currentCurrencySymbol(), currencies.index(0).data().toString(),
-                         languages.index(0).data().toString(), languages.currentLanguageString(),
-                         units.stringForIndex(2)}),
-            expected);
+        QCOMPARE(QList<int>({int(changed.count()), int(reset.count())}), QList<int>({0, 1}));
+        const QStringList names
+            = {currencies.index(4).data(kpCurrencyUnitsDataModel::CodeRole).toString(),
+               currencies.currentCurrencySymbol(),
+               currencies.index(0).data().toString(),
+               languages.index(0).data().toString(),
+               languages.currentLanguageString(),
+               units.stringForIndex(2)};
+        QCOMPARE(names.join(' '), expected);
         QCOMPARE(languages.currentLanguageCode(), "ru");
-        QCOMPARE(units.indexForString(expected.last()), 2);
+        QCOMPARE(units.indexForString(names.last()), 2);
         QCOMPARE(units.indexForString(foreignUnit), 0);
-        kpTestSupport::useLanguage("en");
+        useLanguage("en");
     }
 };
 

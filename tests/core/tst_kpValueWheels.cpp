@@ -4,13 +4,9 @@
 
 using Digits = QList<int>;
 
-namespace {
-
 constexpr int Row = 3;
 const Digits Nines = {9, 9, 9, 9, 9, 9};
 const Digits Zeros = {0, 0, 0, 0, 0, 0};
-
-} // namespace
 
 class tst_kpValueWheels : public QObject
 {

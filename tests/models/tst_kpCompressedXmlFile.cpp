@@ -2,7 +2,6 @@
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QXmlStreamWriter>
 
@@ -10,14 +9,10 @@ using namespace kpTestSupport;
 using File = kpCompressedXmlFile;
 Q_DECLARE_METATYPE(kpCompressedXmlFile::ReadResult)
 
-namespace {
-
 // The promised bounds, spelt out: a bound moved in the code must fail here.
 constexpr qsizetype FourMiB = 4 * 1024 * 1024;
 constexpr int MaxElements = 20000;
 constexpr int MaxAttributes = 256;
-
-} // namespace
 
 class tst_kpCompressedXmlFile : public QObject
 {

@@ -80,10 +80,8 @@ class tst_kpCrashSafety : public QObject
 private slots:
     void initTestCase()
     {
-        QDir().mkpath(QFileInfo(listPath()).absolutePath());
-        QDir().mkpath(QFileInfo(cataloguePath()).absolutePath());
-        QVERIFY(kpCompressedXmlFile::write(listPath(), document("tovimar_list"), 9));
-        QVERIFY(kpCompressedXmlFile::write(cataloguePath(), document("tovimar_categories"), -1));
+        writeCompressed(listPath(), document("tovimar_list"));
+        writeCompressed(cataloguePath(), document("tovimar_categories"));
         kpApplicationManager().saveSettings(settings(0));
     }
 

@@ -13,26 +13,19 @@
 
 namespace kpFuzzSupport {
 
-namespace {
-
-void prepareProcess()
-{
-    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tovimar-fuzz-XXXXXX"));
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    kpQuickHost::setApplicationNames();
-    // Kept for the whole run: the readers and the toolkit's paths expect an application object.
-    static int argc = 1;
-    static char name[] = "tovimar-fuzz";
-    static char *argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-}
-
-} // namespace
-
 QString writeInput(const QString &pRelativePath, const uint8_t *pData, size_t pSize)
 {
-    if (!QCoreApplication::instance())
-        prepareProcess();
+    // A data location of the run's own, and the application object the readers and the
+    // toolkit's paths expect, both kept for the whole run.
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tovimar-fuzz-XXXXXX"));
+    if (!QCoreApplication::instance()) {
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        kpQuickHost::setApplicationNames();
+        static int argc = 1;
+        static char name[] = "tovimar-fuzz";
+        static char *argv[] = {name, nullptr};
+        new QCoreApplication(argc, argv);
+    }
     const QString path = QDir(kpApplicationManager::dataLocation()).absoluteFilePath(pRelativePath);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);

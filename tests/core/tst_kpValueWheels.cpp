@@ -4,13 +4,9 @@
 
 using Digits = QList<int>;
 
-namespace {
-
 constexpr int Row = 3;
 const Digits Nines = {9, 9, 9, 9, 9, 9};
 const Digits Zeros = {0, 0, 0, 0, 0, 0};
-
-} // namespace
 
 class tst_kpValueWheels : public QObject
 {
@@ -24,7 +20,6 @@ private slots:
         QTest::addColumn<Digits>("shown");
         QTest::addColumn<QString>("confirmed");
         QTest::newRow("integer and decimals") << "12.5" << Digits{0, 0, 1, 2, 5, 0} << "12.5";
-        QTest::newRow("integer") << "2" << Digits{0, 0, 0, 2, 0, 0} << "2";
         QTest::newRow("tens and hundredths") << "10.05" << Digits{0, 0, 1, 0, 0, 5} << "10.05";
         QTest::newRow("fraction only") << "0.50" << Digits{0, 0, 0, 0, 5, 0} << "0.5";
         QTest::newRow("largest") << "9999.99" << Nines << "9999.99";
@@ -34,7 +29,6 @@ private slots:
         QTest::newRow("rounds to zero, stored as no value") << "0.005" << Zeros << "";
         QTest::newRow("too large, kept") << "12000" << Nines << "12000";
         QTest::newRow("rounds past the largest, kept") << "9999.996" << Nines << "9999.996";
-        QTest::newRow("huge, kept") << "1e30" << Nines << "1e30";
         QTest::newRow("negative, kept") << "-5" << Zeros << "-5";
         QTest::newRow("infinite, kept") << "inf" << Nines << "inf";
         QTest::newRow("not a number, kept") << "nan" << Zeros << "nan";
@@ -56,12 +50,8 @@ private slots:
         QCOMPARE(kpValueWheels::readNumber(beyond, Row, {0, 0, 1, 2, 0, 0}), "12");
         QCOMPARE(kpValueWheels::readNumber(beyond, Row + 1, Nines), "9999.99");
         QCOMPARE(kpValueWheels::readNumber({}, Row, Nines), "9999.99");
-    }
-
-    // A unit the table lacks (stored in another language) shows as row 0, no unit, and is kept
-    // unless the user turns the unit wheel. An empty unit is no unit: nothing to keep.
-    void unitsTheTableLacks()
-    {
+        // A unit the table lacks (stored in another language) shows as row 0, no unit, and is
+        // kept unless the user turns the unit wheel. An empty unit is no unit: nothing to keep.
         using kpValueWheels::readUnit;
         const kpValueWheels::Shown foreign = kpValueWheels::showUnit(Row, "кг", 0, " ");
         QCOMPARE(foreign.wheels(), Digits{0});

@@ -27,14 +27,14 @@ int main(int argc, char *argv[])
     std::puts("saving");
     std::fflush(stdout);
     for (int round = 1;; ++round) {
-        const Content &content = round % 2 ? NewContent : OldContent;
+        const int version = round % 2;
         for (int row = 0; row < list->rowCount(); ++row)
-            list->updateItem(row, content.price, QString(), QString(), content.note);
+            list->updateItem(row, price(version), QString(), QString(), QString());
         (void)list->saveModel();
         for (int product = 0; product < ItemCount; ++product)
-            catalogue->updateItem(item(product, content));
+            catalogue->updateItem(item(product, version));
         (void)catalogue->saveModel();
-        manager.saveSettings(settings(content));
+        manager.saveSettings(settings(version));
         std::puts("saved");
         std::fflush(stdout);
     }

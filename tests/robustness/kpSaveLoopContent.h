@@ -5,36 +5,32 @@
 #include <QHash>
 #include <QString>
 
-// The two contents between which the save loop switches its files.
+// The save loop switches its files between two versions of their content: 0, the old one, and 1,
+// the new one.
 namespace kpSaveLoopContent {
-
-struct Content
-{
-    QString price;
-    QString note;
-    int language;
-    int currencyUnit;
-};
-
-inline const Content OldContent = {QStringLiteral("1.00"), QStringLiteral("old"), 0, 1};
-inline const Content NewContent = {QStringLiteral("2.00"), QStringLiteral("new"), 1, 2};
 
 // Large enough that a save takes some milliseconds, during which most kills land.
 constexpr int ItemCount = 1000;
 
-inline QHash<QString, QString> item(int pNumber, const Content &pContent)
+inline QString price(int pVersion)
+{
+    return QString::number(pVersion + 1) + QStringLiteral(".00");
+}
+
+inline QHash<QString, QString> item(int pNumber, int pVersion)
 {
     QHash<QString, QString> record = kpItemRecord::newRecord(
         QStringLiteral("product %1").arg(pNumber), QStringLiteral("category %1").arg(pNumber % 20),
         kpItemRecord::Unchecked);
-    record.insert({{kpItemRecord::Price, pContent.price}, {kpItemRecord::Note, pContent.note}});
+    record.insert(kpItemRecord::Price, price(pVersion));
     return record;
 }
 
-inline QHash<QString, QString> settings(const Content &pContent)
+// The language is the version, the currency unit the one after it.
+inline QHash<QString, QString> settings(int pVersion)
 {
-    return {{QStringLiteral("language"), QString::number(pContent.language)},
-            {QStringLiteral("currency_unit"), QString::number(pContent.currencyUnit)}};
+    return {{QStringLiteral("language"), QString::number(pVersion)},
+            {QStringLiteral("currency_unit"), QString::number(pVersion + 1)}};
 }
 
 } // namespace kpSaveLoopContent

@@ -4,7 +4,6 @@
 #include "kpQmlObjects.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQmlContext>
@@ -14,7 +13,6 @@
 #include <QQuickWidget>
 #include <QTimer>
 #include <functional>
-#include <future>
 
 // Generated with the QML module Tovimar.Core. The core is linked statically without a plugin,
 // so the host registers the module's types itself.
@@ -89,11 +87,6 @@ void showInitializationError()
 
 int exec()
 {
-    // Fontconfig fills the font database in tens of milliseconds the first time any text is laid
-    // out. Filling it on another core while the list loads and the main screen is read takes that
-    // wait off the first frame; the database is shared between threads and guards itself.
-    const std::future<QStringList> fontDatabaseFilled
-        = std::async(std::launch::async, []() { return QFontDatabase::families(); });
     kpApplicationManager manager;
     if (!manager.initialize()) {
         showInitializationError();

@@ -206,9 +206,9 @@ void kpCategoriesDataModel::toggleItem(int pIndex)
 
 QString kpCategoriesDataModel::statusFromList(const Item &pItem) const
 {
-    const auto listed = mListItems.constFind(pItem.value(Name));
+    const auto listed = mListItems.constFind(pItem.value(Name).toLower());
     const bool onList
-        = listed != mListItems.cend() && listed->value(Category) == pItem.value(Category);
+        = listed != mListItems.cend() && isSameText(listed->value(Category), pItem.value(Category));
     return onList ? Unknown : Unchecked;
 }
 
@@ -309,7 +309,10 @@ void kpCategoriesDataModel::renameCategory(int pIndex)
 {
     if (mSortMode != SortByCategory || !mRowIndex.isRow(pIndex))
         return;
-    const QString oldCategory = kpRowIndex::categoryOfKey(mRowIndex.at(pIndex).key).toLower();
+    // The header's own text: a file may bring a category in capitals beside the same one in
+    // lower case, and only the products under the header the user held are renamed.
+    const QString heldCategory = kpRowIndex::categoryOfKey(mRowIndex.at(pIndex).key);
+    const QString oldCategory = heldCategory.toLower();
     const QString newCategory
         = QInputDialog::getText(mParentWidget, mCategoryNameTitle, mCategoryNameLabel,
                                 QLineEdit::Normal, oldCategory)
@@ -327,9 +330,9 @@ void kpCategoriesDataModel::renameCategory(int pIndex)
         return;
 
     for (Item &item : mItemList) {
-        if (item.value(Category) == oldCategory)
+        if (item.value(Category) == heldCategory)
             item.insert(Category, newCategory);
-        if (item.value(Status) != Deleted && mListItems.contains(item.value(Name)))
+        if (item.value(Status) != Deleted && mListItems.contains(item.value(Name).toLower()))
             item.insert(Status, statusFromList(item));
     }
     updateModel();

@@ -131,7 +131,7 @@ private slots:
         row("a new product goes under the row's category, lower-cased", {"add 5 Cream"},
             shopWith("cheese", "cheese, cream"));
         row("a new product is greyed where the list holds it",
-            {"hide cream dairy", "add 5 Cream", "add 14 cream"},
+            {"hide Cream Dairy", "add 5 Cream", "add 14 cream"},
             "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, cream?, gone, milk, [drinks], "
             "milk, tea, [fish 2], cream, eel, [fish], cod");
         row("without a row the category is asked for", {"add -1 Apples Fruit", "add -1 pears"},
@@ -148,6 +148,10 @@ private slots:
             {"hide cheese drinks", "recategorise 5 Drinks ok"},
             "[Drinks], Tea, [bakery], bread, buns, [drinks], cheese?, gone, milk, tea, [fish 2], "
             "eel, [fish], cod");
+        row("only the held header's products move, not those of its lower-case twin",
+            {"recategorise 0 Beverages"},
+            "[bakery], bread, buns, [beverages], Tea, [dairy], cheese, gone, milk, [drinks], milk, "
+            "tea, [fish 2], eel, [fish], cod");
         row("a renamed category is sorted anew", {"recategorise 14 Beans"},
             "[Drinks], Tea, [bakery], bread, buns, [beans], cod, [dairy], cheese, gone, milk, "
             "[drinks], milk, tea, [fish 2], eel");

@@ -152,6 +152,9 @@ private slots:
             {"recategorise 0 Beverages"},
             "[bakery], bread, buns, [beverages], Tea, [dairy], cheese, gone, milk, [drinks], milk, "
             "tea, [fish 2], eel, [fish], cod");
+        row("a renamed category keeps its ticks", {"tick 6", "recategorise 5 Cheeses"},
+            "[Drinks], Tea, [bakery], bread, buns, [cheeses], cheese+, gone, milk, [drinks], milk, "
+            "tea, [fish 2], eel, [fish], cod");
         row("a renamed category is sorted anew", {"recategorise 14 Beans"},
             "[Drinks], Tea, [bakery], bread, buns, [beans], cod, [dairy], cheese, gone, milk, "
             "[drinks], milk, tea, [fish 2], eel");

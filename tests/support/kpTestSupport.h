@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kpQuickHost.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>

@@ -260,6 +260,8 @@ private slots:
         open(model);
         QSignalSpy added(&model, &kpListDataModel::itemAdded);
         QVERIFY(model.addItem(14, "kale") && model.addItem(2, "Buns"));
+        // Refused, so the screen keeps what the user typed.
+        QVERIFY(!model.addItem(14, "PEARS"));
         QCOMPARE(added.at(0).at(0).value<Item>(), record("kale", "veg"));
         QCOMPARE(added.at(1).at(0).value<Item>(), record("buns", "bakery"));
 

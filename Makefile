@@ -43,7 +43,7 @@ fuzz: deps
 		-DCMAKE_CXX_COMPILER=clang++-14 -DTOVIMAR_FUZZ=ON -DTOVIMAR_BUILD_TESTS=OFF
 	cmake --build $(BUILD_DIR)/fuzzers -j $(JOBS)
 	fuzz/run.sh $(BUILD_DIR)/fuzzers $(or $(FUZZ_SECONDS),120) \
-		list_file list_header catalogue_file settings_file plain_scanner
+		list_file catalogue_file settings_file plain_scanner
 
 deps:
 	scripts/install-deps.sh

@@ -1,7 +1,9 @@
-// The shopping-list file as the program reads it: opened, its rows built in every order and
-// display, then saved and read again, which must give back every item it held.
+// The shopping-list file as the program reads it: its header in the lists overview, then opened,
+// its rows built in every order and display, saved and read again, which must give back every
+// item it held.
 #include "kpFuzzSupport.h"
 #include "kpListDataModel.h"
+#include "kpListsDataModel.h"
 
 using kpFuzzSupport::require;
 
@@ -9,6 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     const QString path
         = kpFuzzSupport::writeInput(QStringLiteral("lists/demo-list.kpl"), pData, pSize);
+
+    kpListsDataModel overview;
+    const bool listed = overview.loadData({path});
+    require(overview.rowCount() <= (listed ? 1 : 0),
+            "one file gives a row at most, a failure none");
+    for (int role = Qt::DisplayRole; role <= kpListsDataModel::FilenameRole; ++role)
+        overview.data(overview.index(0), role);
+    require(overview.rowCount() == 0 || overview.listFileName(0) == path,
+            "the row names the file it was read from");
 
     kpListDataModel model;
     if (!model.loadModel(path))

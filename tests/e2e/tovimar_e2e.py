@@ -140,7 +140,7 @@ class Scenario:
         answer = json.loads(subprocess.run(
             [pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
             env=environment, capture_output=True, check=True).stdout)
-        missing = [pQuestions[key] for key, found in answer.items() if found in (None, [])]
+        missing = [pQuestions[key] for key, found in answer.items() if found is None]
         check(not missing, f"the window has no {missing}")
         return answer
 
@@ -178,13 +178,6 @@ class Scenario:
 
     def tap(self, pPoint):
         self.xdotool("mousemove", *pPoint, "click", "1")
-
-    def drag_up(self, pX, pY, pDistance):
-        """A slow drag that ends at rest, so that nothing is flicked."""
-        steps = ["mousemove", pX, pY, "mousedown", "1"]
-        for moved in range(6, pDistance + 1, 6):
-            steps += ["sleep", "0.01", "mousemove", pX, pY - moved]
-        self.xdotool(*steps, "mousemove", pX, pY - pDistance, "sleep", "0.2", "mouseup", "1")
 
     def wait(self, pCondition=lambda shot: True, pWhat="rest", pTimeout=20):
         """The screen once it fulfils the condition and has not moved for five times the pause

@@ -4,7 +4,6 @@
 
 #include <QtQuickTest/quicktest.h>
 #include <algorithm>
-#include <functional>
 
 using namespace kpTestSupport;
 
@@ -12,24 +11,6 @@ namespace {
 
 const QStringList ScreenComponents
     = {"ScreenMain", "ScreenShop", "ScreenEdit", "ScreenCategories", "ScreenSettings"};
-
-// A QML component's meta-object name starts with the component's name.
-bool isComponent(const QObject *pObject, const QString &pComponent)
-{
-    const QString className = QString::fromLatin1(pObject->metaObject()->className());
-    return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
-}
-
-// Depth first, in the order the documents declare the items.
-QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQuickItem *)> &pWanted)
-{
-    QList<QQuickItem *> found;
-    if (pWanted(pUnder))
-        found.append(pUnder);
-    for (QQuickItem *child : pUnder->childItems())
-        found.append(itemsBelow(child, pWanted));
-    return found;
-}
 
 } // namespace
 
@@ -172,6 +153,24 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
         return wanted;
     });
     return rests && !overlapped;
+}
+
+// A QML component's meta-object name starts with the component's name.
+bool kpQmlTestView::isComponent(const QObject *pObject, const QString &pComponent)
+{
+    const QString className = QString::fromLatin1(pObject->metaObject()->className());
+    return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
+}
+
+QList<QQuickItem *> kpQmlTestView::itemsBelow(QQuickItem *pUnder,
+                                              const std::function<bool(QQuickItem *)> &pWanted)
+{
+    QList<QQuickItem *> found;
+    if (pWanted(pUnder))
+        found.append(pUnder);
+    for (QQuickItem *child : pUnder->childItems())
+        found.append(itemsBelow(child, pWanted));
+    return found;
 }
 
 QPoint kpQmlTestView::centreOf(QQuickItem *pItem)

@@ -31,9 +31,14 @@ def check_layout(pPrefix, pVersion):
     # Relative, so that it holds wherever the tree is unpacked.
     e2e.check(os.readlink(program) == "../lib/tovimar/tovimar" and os.access(program, os.X_OK),
               f"{program} does not link to the program beside its catalogues")
+    # Products and categories are matched in lower case: the catalogues must hold them so.
     for code in ("en", "ru"):
         path = os.path.join(pPrefix, "lib", "tovimar", "data", f"categories_{code}.db")
-        e2e.check(e2e.read_compressed_xml(path).findall("item"), f"{path} holds no catalogue")
+        items = e2e.read_compressed_xml(path).findall("item")
+        texts = [item.get(key) for item in items for key in ("name", "category")]
+        e2e.check(len(items) >= 130 and len(set(texts[1::2])) >= 10
+                  and all(text and text == text.lower() for text in texts),
+                  f"{path} holds no catalogue in lower case")
     share = os.path.join(pPrefix, "share")
     desktop = os.path.join(share, "applications", f"{APP_ID}.desktop")
     metainfo = os.path.join(share, "metainfo", f"{APP_ID}.metainfo.xml")

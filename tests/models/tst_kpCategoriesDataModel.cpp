@@ -1,11 +1,9 @@
 #include "kpCategoriesDataModel.h"
 #include "kpItemRecord.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QSet>
 #include <QSignalSpy>
 
 using namespace kpTestSupport;
@@ -276,32 +274,6 @@ private slots:
         QTRY_VERIFY(message->seen);
         QCOMPARE(message->text, "Item with the same name already exists");
         QCOMPARE(shown(model), ShopRows);
-    }
-
-    // Each language has a catalogue of its own. Products and categories are matched in lower
-    // case: the catalogues must hold them so.
-    void defaultCataloguesAreUsable()
-    {
-        for (const QString language : {"en", "ru"}) {
-            useLanguage(language);
-            kpCategoriesDataModel model;
-            QVERIFY(model.userCopyPath().endsWith("data/categories_" + language + ".db"));
-            writeFile(model.userCopyPath(),
-                      readFile(qEnvironmentVariable("TOVIMAR_DEFAULT_CATALOGUES") + "/categories_"
-                               + language + ".db"));
-            QVERIFY(model.loadModel());
-            QSet<QString> categories;
-            for (int row = 0; row < model.rowCount(); ++row) {
-                const QString category
-                    = data(model, row, kpCategoriesDataModel::ItemCategoryNameRole);
-                const QString text = model.index(row).data().toString() + category;
-                QCOMPARE(text, text.toLower());
-                categories.insert(category);
-            }
-            QVERIFY2(model.rowCount() >= 130 && categories.size() >= 10, qPrintable(language));
-            model.releaseModel();
-        }
-        useLanguage("en");
     }
 };
 

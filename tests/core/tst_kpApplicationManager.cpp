@@ -1,6 +1,5 @@
 #include "kpApplicationManager.h"
 #include "kpQmlObjects.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QDir>

@@ -1,5 +1,4 @@
 #include "kpCompressedXmlFile.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QDirIterator>

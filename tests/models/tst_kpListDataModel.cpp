@@ -1,6 +1,5 @@
 #include "kpItemRecord.h"
 #include "kpListDataModel.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>

@@ -1,5 +1,4 @@
 #include "kpListsDataModel.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>

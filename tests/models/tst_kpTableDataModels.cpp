@@ -1,7 +1,6 @@
 #include "kpCurrencyUnitsDataModel.h"
 #include "kpLanguagesDataModel.h"
 #include "kpMeasureUnitsDataModel.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>

@@ -1,6 +1,5 @@
 #include "kpApplicationManager.h"
 #include "kpCompressedXmlFile.h"
-#include "kpQuickHost.h"
 #include "kpSaveLoopContent.h"
 #include "kpTestSupport.h"
 

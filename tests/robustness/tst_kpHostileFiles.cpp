@@ -2,7 +2,6 @@
 #include "kpCompressedXmlFile.h"
 #include "kpListDataModel.h"
 #include "kpListsDataModel.h"
-#include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
 #include <QAbstractItemModelTester>

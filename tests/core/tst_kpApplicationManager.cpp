@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QQmlComponent>
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <optional>
@@ -60,7 +61,13 @@ class tst_kpApplicationManager : public QObject
     }
 
 private slots:
-    void initTestCase() { setQml(&mView, Screens); }
+    void initTestCase()
+    {
+        auto *screens = new QQmlComponent(mView.engine(), &mView);
+        screens->setData(Screens, QUrl());
+        mView.setContent(QUrl(), screens, screens->create());
+        QVERIFY(mView.rootObject());
+    }
 
     void init()
     {

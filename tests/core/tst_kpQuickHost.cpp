@@ -1,4 +1,3 @@
-#include "kpQmlObjects.h"
 #include "kpQuickHost.h"
 #include "kpTestSupport.h"
 
@@ -53,21 +52,6 @@ private slots:
         QVERIFY(error->seen);
         QCOMPARE(error->title, "Error");
         QVERIFY(!shownView());
-    }
-
-    void productNameInputsGetExactlyTheNoPredictionHint()
-    {
-        QQuickWidget view;
-        view.setSource(QUrl("data:text/plain,")); // no root yet
-        QVERIFY(!kpQmlObjects::find(&view, "anything"));
-        setQml(&view,
-               "import QtQuick\nItem { Item { TextInput { objectName: "
-               "\"editProductNameInput\"; inputMethodHints: Qt.ImhDigitsOnly } } }\n");
-        QObject *input = kpQmlObjects::find(&view, "editProductNameInput");
-        QVERIFY(input);
-        QVERIFY(!kpQmlObjects::find(&view, "categoriesProductNameInput"));
-        kpQuickHost::disablePredictiveText(&view);
-        QCOMPARE(input->property("inputMethodHints").toInt(), int(Qt::ImhNoPredictiveText));
     }
 };
 

@@ -199,7 +199,8 @@ private slots:
         QCOMPARE(shown(model), ShopRows);
     }
 
-    // Ticks stay out of the file, unknown attributes survive, the root keeps only its version.
+    // Ticks stay out of the file, unknown attributes survive, sorted after the known ones in their
+    // order, and the root keeps only its version.
     void savedFileKeepsProductsButNoTicks()
     {
         kpCategoriesDataModel model;

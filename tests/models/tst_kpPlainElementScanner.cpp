@@ -37,8 +37,8 @@ private slots:
         QTest::addColumn<QByteArray>("document");
         QTest::addColumn<QString>("expected");
         QTest::newRow("every character a name may hold")
-            << QByteArray("<list_z-Z.9 a_b=\"1\"><item zZ=\"x\"/></list_z-Z.9>")
-            << "list_z-Z.9(a_b=1) item(zZ=x) end";
+            << QByteArray("<list_z-Z.9 a_b=\"1\"><item AzZ=\"x\"/></list_z-Z.9>")
+            << "list_z-Z.9(a_b=1) item(AzZ=x) end";
         QTest::newRow("every white space between attributes")
             << QByteArray("<list\r\n\ta=\"1\"\r b=\"2\"/>\r\n") << "list(a=1,b=2) end";
         QTest::newRow("Cyrillic and presentation forms")

@@ -14,14 +14,13 @@ private slots:
     {
         QTest::addColumn<QString>("tap");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("row") << "row"
-                             << "ScreenShop";
-        QTest::newRow("edit button") << "edit"
-                                     << "ScreenEdit";
-        QTest::newRow("row of a list whose file is gone") << "gone"
-                                                          << "ScreenMain";
-        QTest::newRow("New, not named") << "New"
-                                        << "ScreenMain";
+        const auto row = [](const char *pName, const char *pTap, const char *pShown) {
+            QTest::newRow(pName) << QString(pTap) << QString(pShown);
+        };
+        row("row", "row", "ScreenShop");
+        row("edit button", "edit", "ScreenEdit");
+        row("row of a list whose file is gone", "gone", "ScreenMain");
+        row("New, not named", "New", "ScreenMain");
     }
     void openingAList()
     {

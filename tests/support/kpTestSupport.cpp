@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
-#include <QQuickWidget>
-#include <QTemporaryFile>
 #include <QTimer>
 #include <QTranslator>
 
@@ -143,16 +141,6 @@ void writeFile(const QString &pPath, const QByteArray &pBytes)
 void writeCompressed(const QString &pPath, const QByteArray &pDocument)
 {
     writeFile(pPath, qCompress(pDocument, 9));
-}
-
-void setQml(QQuickWidget *pView, const QByteArray &pDocument)
-{
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/XXXXXX.qml"));
-    QVERIFY(file.open());
-    file.write(pDocument);
-    file.close();
-    pView->setSource(QUrl::fromLocalFile(file.fileName()));
-    QCOMPARE(pView->status(), QQuickWidget::Ready);
 }
 
 void useLanguage(const QString &pCode)

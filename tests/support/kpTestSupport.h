@@ -9,7 +9,6 @@
 #include <memory>
 
 class QAbstractItemModel;
-class QQuickWidget;
 
 // What a test learnt of a modal dialog it answered.
 struct kpSeenDialog
@@ -50,8 +49,6 @@ QByteArray readFile(const QString &pPath);
 void writeFile(const QString &pPath, const QByteArray &pBytes);
 // Plain XML in, the list and catalogue file form out.
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
-// Loads a QML document given as text into the view.
-void setQml(QQuickWidget *pView, const QByteArray &pDocument);
 // Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the
 // test, replacing the one installed before.
 void useLanguage(const QString &pCode);

@@ -34,31 +34,17 @@ QByteArray document(const QString &pRoot)
     return bytes;
 }
 
-// The version of its file the model shows, or -1 where it shows neither whole.
-template<typename Model> int shownVersion(Model &pModel)
+// The version of its content a list or catalogue file holds whole, or -1 where it holds neither.
+int fileVersion(const QString &pPath)
 {
-    pModel.sortByProduct();
-    pModel.updateModel();
+    QByteArray saved;
+    if (kpCompressedXmlFile::read(pPath, &saved) != kpCompressedXmlFile::ReadResult::Ok)
+        return -1;
     for (int version : {0, 1}) {
-        bool holdsIt = pModel.rowCount() == ItemCount;
-        for (int row = 0; holdsIt && row < ItemCount; ++row)
-            holdsIt = pModel.index(row).data(kpItemRowsModel::ItemPriceRole) == price(version);
-        if (holdsIt)
+        if (saved.count("price=\"" + price(version).toUtf8() + '"') == ItemCount)
             return version;
     }
     return -1;
-}
-
-int listVersion()
-{
-    kpListDataModel list;
-    return list.loadModel(listPath()) ? shownVersion(list) : -1;
-}
-
-int catalogueVersion()
-{
-    kpCategoriesDataModel catalogue;
-    return catalogue.loadModel() ? shownVersion(catalogue) : -1;
 }
 
 int settingsVersion()
@@ -97,8 +83,15 @@ private slots:
             const char *name;
             int (*versionOf)();
             int seen[2] = {0, 0};
-        } files[] = {
-            {"list", listVersion}, {"catalogue", catalogueVersion}, {"settings", settingsVersion}};
+        } files[] = {{"list",
+                      [] {
+                          return fileVersion(listPath());
+                      }},
+                     {"catalogue",
+                      [] {
+                          return fileVersion(cataloguePath());
+                      }},
+                     {"settings", settingsVersion}};
 
         qint64 roundMicroseconds = MaxKillDelayMicroseconds;
         for (int kill = 1; kill <= Kills; ++kill) {

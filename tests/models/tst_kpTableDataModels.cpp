@@ -40,7 +40,6 @@ private slots:
     {
         kpLanguagesDataModel model;
         QAbstractItemModelTester tester(&model);
-        QCOMPARE(model.currentLanguageCode(), "en");
         QCOMPARE(model.currentLanguageString(), "English");
         QCOMPARE(model.data(model.index(7)).toString(), "");
         model.setCurrentLanguage(5);
@@ -62,32 +61,17 @@ private slots:
         QCOMPARE(model.indexForString(""), 0);
     }
 
-    void namesFollowTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("foreignUnit");
-        QTest::newRow("english") << "en"
-                                 << "Kč rub euro English Russian kg"
-                                 << "кг";
-        QTest::newRow("russian") << "ru"
-                                 << "Kč руб евро Английский Русский кг"
-                                 << "kg";
-    }
-
     // Codes in letters are translated, signs and language codes are not; the current currency
-    // stays and is not announced again.
+    // stays and is not announced again. Units are found by their name in the language in force.
+    // The manager's test switches every model back and forth.
     void namesFollowTheLanguage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, expected);
-        QFETCH(QString, foreignUnit);
         kpCurrencyUnitsDataModel currencies;
         kpLanguagesDataModel languages;
         kpMeasureUnitsDataModel units;
         currencies.setCurrentCurrency(6);
         languages.setCurrentLanguage(1);
-        useLanguage(language);
+        useLanguage("ru");
         QSignalSpy changed(&currencies, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
         QSignalSpy reset(&languages, &QAbstractItemModel::modelReset);
         currencies.translateUi();
@@ -96,15 +80,11 @@ private slots:
         QCOMPARE(QList<int>({int(changed.count()), int(reset.count())}), QList<int>({0, 1}));
         const QStringList names
             = {currencies.index(4).data(kpCurrencyUnitsDataModel::CodeRole).toString(),
-               currencies.currentCurrencySymbol(),
-               currencies.index(0).data().toString(),
-               languages.index(0).data().toString(),
-               languages.currentLanguageString(),
-               units.stringForIndex(2)};
-        QCOMPARE(names.join(' '), expected);
-        QCOMPARE(languages.currentLanguageCode(), "ru");
-        QCOMPARE(units.indexForString(names.last()), 2);
-        QCOMPARE(units.indexForString(foreignUnit), 0);
+               currencies.currentCurrencySymbol(), currencies.index(0).data().toString(),
+               languages.currentLanguageString(), languages.currentLanguageCode()};
+        QCOMPARE(names.join(' '), "Kč руб евро Русский ru");
+        QCOMPARE(units.indexForString("кг"), 2);
+        QCOMPARE(units.indexForString("kg"), 0);
         useLanguage("en");
     }
 };

@@ -103,12 +103,8 @@ private slots:
             "[], salt, [dry], rice, [fruit], pears, [milk products], cheese, [milk], kefir");
         row("a blank category keeps its header until the rows are rebuilt", {"tick 1"},
             weekWith("salt, ", ""));
-        row("a typed product already listed is refused, whatever its case", {"add 14 PEARS"},
-            WeekRows);
         row("a checked product typed again is taken out of the cart",
             {"tick 7", "add 7 apples", "add 14 kale", "cart"}, "");
-        row("a typed product takes the row's category, lower-cased", {"add 2 Buns"},
-            weekWith("[dry]", "[bakery], buns, [dry]"));
         row("without a row the category is asked for", {"add -1 almonds Nuts", "add -1 walnuts"},
             weekWith("[veg]", "[nuts], almonds, [veg]"));
         row("a row gone since has no category", {"add 99 flour"}, weekWith("salt", "flour, salt"));
@@ -132,15 +128,27 @@ private slots:
     }
 
     // Unknown root attributes, the path and deleted records stay out of the file; the totals go
-    // into its header; attributes take a fixed order; the list is saved on destruction too.
+    // into its header: records are counted, not amounts, deleted ones not at all, and a missing
+    // price marks the sum with "+" (the cart's totals are the checkout's). Attributes take a
+    // fixed order; the list is saved on destruction too. Header rows carry the list's totals
+    // and no item's values.
     void savedFileHoldsKeptRecordsInAFixedForm()
     {
         {
             kpListDataModel model;
+            QAbstractItemModelTester tester(&model);
             open(model);
-            QCOMPARE(model.listHeader().value("colour"), "blue");
             QVERIFY(model.saveModel());
             QCOMPARE(readFile(listPath()), qCompress(fixture("lists/week-saved.xml"), 9));
+            QStringList header;
+            for (int role :
+                 {int(Qt::DisplayRole), int(kpListDataModel::ListItemsListRole),
+                  int(kpListDataModel::ListPriceListRole), int(kpListDataModel::ListFilenameRole)})
+                header.append(model.index(2).data(role).toString());
+            QCOMPARE(header, QStringList({"", "8", "4.50+", listPath()}));
+            QCOMPARE(model.index(3).data(kpListDataModel::ItemCommentsRole).toString(), "fresh");
+            QCOMPARE(model.data(model.index(99), kpListDataModel::ItemNameRole),
+                     QVariant(QString()));
             model.updateItem(14, "", "", "", "ripe");
         }
         QVERIFY(qUncompress(readFile(listPath())).contains("note=\"ripe\""));
@@ -153,26 +161,10 @@ private slots:
         QVERIFY(again.saveModel());
     }
 
-    void failedWriteIsReportedAndReplacesNothing()
-    {
-        kpListDataModel model;
-        open(model);
-        // A folder with content in place of the file: the new file cannot replace it.
-        QVERIFY(QFile::remove(listPath()));
-        writeFile(listPath() + "/kept", "kept");
-        QVERIFY(!model.saveModel());
-        QCOMPARE(readFile(listPath() + "/kept"), "kept");
-        QCOMPARE(QDir(listsDirectory()).entryList(QDir::Files), QStringList());
-        // Nothing left to buy, but the old file cannot be removed: no success is reported.
-        answerMessageBox(QMessageBox::Ok);
-        QVERIFY(model.deleteAll());
-        QVERIFY(!model.saveModel());
-        QDir(listPath()).removeRecursively();
-    }
-
     // A file that cannot be opened leaves the open list as it was; a damaged one empties the
-    // views. What each file gives is in tst_kpHostileFiles.
-    void damagedFileEmptiesTheViews()
+    // views (what each file gives is in tst_kpHostileFiles). A failed write is reported and
+    // replaces nothing.
+    void damagedOrUnwritableFile()
     {
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
@@ -189,6 +181,18 @@ private slots:
         installFixture("lists/broken-xml.kpl", listPath());
         QVERIFY(model.loadModel(listPath()));
         QCOMPARE(nameChanged.count(), 1);
+
+        // A folder with content in place of the file: the new file cannot replace it.
+        QVERIFY(QFile::remove(listPath()));
+        writeFile(listPath() + "/kept", "kept");
+        QVERIFY(!model.saveModel());
+        QCOMPARE(readFile(listPath() + "/kept"), "kept");
+        QCOMPARE(QDir(listsDirectory()).entryList(QDir::Files), QStringList());
+        // Nothing left to buy, but the old file cannot be removed: no success is reported.
+        answerMessageBox(QMessageBox::Ok);
+        QVERIFY(model.deleteAll());
+        QVERIFY(!model.saveModel());
+        QDir(listPath()).removeRecursively();
     }
 
     void newList_data()
@@ -223,46 +227,20 @@ private slots:
         QCOMPARE(QFile::exists(listPath()), !created);
     }
 
-    // Records are counted, not amounts, deleted ones not at all; a missing price marks the sum
-    // with "+". Headers carry the list's totals and no item's values.
-    void totalsAndRoles()
-    {
-        kpListDataModel model;
-        QAbstractItemModelTester tester(&model);
-        open(model);
-        model.updateCountPrice();
-        const auto totals = [&model]() {
-            return QStringList({model.listItemsAmount(), model.listItemsPrice(),
-                                model.cartItemsAmount(), model.cartItemsPrice()});
-        };
-        QCOMPARE(totals(), QStringList({"8", "4.50+", "1", "3.00"}));
-        QStringList header;
-        for (int role :
-             {int(Qt::DisplayRole), int(kpListDataModel::ListItemsListRole),
-              int(kpListDataModel::ListPriceListRole), int(kpListDataModel::ListFilenameRole)})
-            header.append(model.index(2).data(role).toString());
-        QCOMPARE(header, QStringList({"", "8", "4.50+", listPath()}));
-        QCOMPARE(model.index(3).data(kpListDataModel::ItemCommentsRole).toString(), "fresh");
-        QCOMPARE(model.data(model.index(99), kpListDataModel::ItemNameRole), QVariant(QString()));
-        QCOMPARE(QList<int>({model.itemHeight(0), model.itemHeight(1)}), QList<int>({50, 70}));
-        // The checkout forgets every record, bought or not.
-        QVERIFY(model.checkout());
-        model.updateCountPrice();
-        QCOMPARE(totals(), QStringList({"", "", "", ""}));
-    }
-
     // What the catalogue learns from, and what the views are told.
     void signalsOfEditing()
     {
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         open(model);
+        // A typed product takes the row's category, lower-cased; one already listed, whatever
+        // its case, is refused, so the screen keeps what the user typed.
         QSignalSpy added(&model, &kpListDataModel::itemAdded);
-        QVERIFY(model.addItem(14, "kale") && model.addItem(2, "Buns"));
-        // Refused, so the screen keeps what the user typed.
+        QVERIFY(model.addItem(2, "Buns"));
         QVERIFY(!model.addItem(14, "PEARS"));
-        QCOMPARE(added.at(0).at(0).value<Item>(), record("kale", "veg"));
-        QCOMPARE(added.at(1).at(0).value<Item>(), record("buns", "bakery"));
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(added.at(0).at(0).value<Item>(), record("buns", "bakery"));
+        QCOMPARE(rows(model).join(", "), weekWith("[dry]", "[bakery], buns, [dry]"));
 
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy updated(&model, &kpListDataModel::itemUpdated);
@@ -275,10 +253,8 @@ private slots:
         QCOMPARE(updated.count(), 1);
         QCOMPARE(updated.at(0).at(0).value<Item>(), apples);
 
+        // A header is not deleted, nor asked about; the question of an item is the manager's test.
         QVERIFY(!model.deleteItem(0));
-        const auto question = answerMessageBox(QMessageBox::Cancel);
-        QVERIFY(!model.deleteItem(9));
-        QCOMPARE(asked(question), "Delete item: Are you sure you want to delete item apples?");
         const auto all = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteAll());
         QCOMPARE(asked(all), "Delete all: Are you sure you want to delete all items?");
@@ -322,6 +298,9 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(order.size(), 3);
         QVERIFY(!model.needsCheckout());
+        // The checkout forgets every record, bought or not.
+        QVERIFY(model.checkout());
+        QVERIFY(model.items(true).isEmpty() && model.items(false).isEmpty());
     }
 };
 

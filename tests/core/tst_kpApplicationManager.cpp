@@ -75,22 +75,6 @@ private slots:
         mManager.emplace();
     }
 
-    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
-    // and no file written.
-    void firstStart()
-    {
-        QVERIFY(mManager->initialize());
-        QVERIFY(QDir(listsDirectory()).exists());
-        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
-        // Prices are written and read with "." whatever the language.
-        QCOMPARE(QLocale().name(), "en_US");
-        QCOMPARE(mManager->languagesDataModel()->currentLanguageCode(), "en");
-        QVERIFY(!QFile::exists(settingsPath()));
-        QCOMPARE(itemsText(1), "1 item");
-        // Without a view there is nothing to set.
-        mManager->prepareSettings();
-    }
-
     void settingsAreReadWhereverTheyStand_data()
     {
         QTest::addColumn<QString>("file");
@@ -144,7 +128,8 @@ private slots:
     }
 
     // Every model, dialog text and settings wheel follows; the settings file is written in a
-    // fixed form.
+    // fixed form. The units follow as on reading the settings; the screens' texts, prices and
+    // the catalogue edited are the settings screen's to show.
     void switchingLanguageRetranslatesEverything()
     {
         start();
@@ -153,11 +138,8 @@ private slots:
 
         mManager->updateSettings(1, 6);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), "кг");
         QCOMPARE(mManager->languagesDataModel()->index(0).data(), "Английский");
         QCOMPARE(mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
-        QCOMPARE(itemsText(22), "22 наименования");
-        QVERIFY(mManager->productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!mManager->listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
@@ -172,15 +154,21 @@ private slots:
 
         mManager->updateSettings(0, 6);
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
         QCOMPARE(itemsText(1), "1 item");
     }
 
-    // A language this version does not know is stored but not used; settings that cannot be
-    // written still apply for this run.
-    void settingsThatCannotApplyInFull()
+    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
+    // and no file written. A language this version does not know is stored but not used;
+    // settings that cannot be written still apply for this run.
+    void withoutSettings()
     {
         QVERIFY(mManager->initialize());
+        // Prices are written and read with "." whatever the language.
+        QCOMPARE(QLocale().name(), "en_US");
+        QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(itemsText(1), "1 item");
+        // Without a view there is nothing to set.
+        mManager->prepareSettings();
         QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
         mManager->updateSettings(2, 1);
         QCOMPARE(changed.count(), 0);
@@ -194,8 +182,9 @@ private slots:
         QCOMPARE(readFile(folder), "a file, not a folder");
     }
 
-    // The item dialog shows a row's amount, unit, price and note and stores them back; what its
-    // wheels cannot show is kept unless the user turns them, for each value apart.
+    // The item dialog shows a row's amount, unit, price and note and stores them back, each
+    // value apart: one its wheels cannot show is kept while they are untouched. What the wheels
+    // make of a value is theirs to test.
     void itemDialogValues()
     {
         start();
@@ -204,30 +193,25 @@ private slots:
         const auto stored = [list]() {
             QStringList values;
             for (int role :
-                 {int(kpListDataModel::ItemCountRole), int(kpListDataModel::ItemCountUnitRole),
-                  int(kpListDataModel::ItemPriceRole), int(kpListDataModel::ItemCommentsRole)})
+                 QList<int>{kpListDataModel::ItemCountRole, kpListDataModel::ItemCountUnitRole,
+                            kpListDataModel::ItemPriceRole, kpListDataModel::ItemCommentsRole})
                 values.append(list->index(7).data(role).toString());
             return values;
         };
-        list->updateItem(7, "3.5", "2", "kg", "green");
+        list->updateItem(7, "3.5", "12000", "кг", "green");
         mManager->updateValuesSelector(7);
-        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
+        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({9, 9, 9, 9, 9, 9, 0}));
         QCOMPARE(wheels(mView, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
         QCOMPARE(shown(mView, "noteSelector", "text"), "green");
         mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"2", "kg", "3.5", "green"}));
+        QCOMPARE(stored(), QStringList({"12000", "кг", "3.5", "green"}));
 
-        list->updateItem(7, "-5", "12000", "кг", "green");
         mManager->updateValuesSelector(7);
-        mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"12000", "кг", "-5", "green"}));
-        mManager->updateValuesSelector(7);
-        QObject *price = kpQmlObjects::find(&mView, "priceSelector");
-        price->setProperty("currentValue3", 1);
-        price->setProperty("currentValue4", 2);
+        kpQmlObjects::find(&mView, "priceSelector")->setProperty("currentValue3", 1);
         kpQmlObjects::find(&mView, "amountSelector")->setProperty("currentValue7", 2);
+        kpQmlObjects::find(&mView, "noteSelector")->setProperty("text", "red");
         mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"12000", "kg", "12", "green"}));
+        QCOMPARE(stored(), QStringList({"12000", "kg", "13.5", "red"}));
     }
 
     // Opening a list starts in category order on the list display. The catalogue greys out what
@@ -241,8 +225,6 @@ private slots:
         kpListDataModel *list = mManager->listDataModel();
         list->sortByProduct();
         list->displayCart();
-        QVERIFY(!mManager->loadList(-1));
-        QVERIFY(!mManager->loadList(1));
         QVERIFY(mManager->loadList(0));
         QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
         QVERIFY(catalogue->loadModel());

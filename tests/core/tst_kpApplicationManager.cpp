@@ -226,7 +226,7 @@ private slots:
 
     // Opening a list starts in category order on the list display. The catalogue greys out what
     // the list holds, hands its ticks to the list, and learns the products typed into the list
-    // and their prices.
+    // and their prices. How the catalogue clears its ticks is its own test's.
     void catalogueAndListMeet()
     {
         installFixture("catalogues/shop.db", cataloguePath());
@@ -244,7 +244,6 @@ private slots:
         catalogue->toggleItem(3);
         catalogue->toggleItem(15);
         mManager->updateListItems();
-        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unchecked");
         QCOMPARE(rows(*list).mid(2, 6),
                  QStringList({"[Bakery]", "Bread", "[dry]", "rice", "[fish]", "cod"}));
 

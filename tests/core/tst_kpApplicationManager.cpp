@@ -75,22 +75,6 @@ private slots:
         mManager.emplace();
     }
 
-    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
-    // and no file written.
-    void firstStart()
-    {
-        QVERIFY(mManager->initialize());
-        QVERIFY(QDir(listsDirectory()).exists());
-        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
-        // Prices are written and read with "." whatever the language.
-        QCOMPARE(QLocale().name(), "en_US");
-        QCOMPARE(mManager->languagesDataModel()->currentLanguageCode(), "en");
-        QVERIFY(!QFile::exists(settingsPath()));
-        QCOMPARE(itemsText(1), "1 item");
-        // Without a view there is nothing to set.
-        mManager->prepareSettings();
-    }
-
     void settingsAreReadWhereverTheyStand_data()
     {
         QTest::addColumn<QString>("file");
@@ -144,7 +128,8 @@ private slots:
     }
 
     // Every model, dialog text and settings wheel follows; the settings file is written in a
-    // fixed form.
+    // fixed form. The units follow as on reading the settings; the screens' texts, prices and
+    // the catalogue edited are the settings screen's to show.
     void switchingLanguageRetranslatesEverything()
     {
         start();
@@ -153,18 +138,21 @@ private slots:
 
         mManager->updateSettings(1, 6);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(mManager->measureUnitsDataModel()->stringForIndex(2), "кг");
         QCOMPARE(mManager->languagesDataModel()->index(0).data(), "Английский");
         QCOMPARE(mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
-        QCOMPARE(itemsText(22), "22 наименования");
-        QVERIFY(mManager->productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!mManager->listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");
         QCOMPARE(listBox->parent, &mView);
+        // Deleting a list asks first; cancelled or not, the overview is read again.
+        QSignalSpy reset(mManager->listsDataModel(), &QAbstractItemModel::modelReset);
         const auto overviewBox = answerMessageBox(QMessageBox::Cancel);
-        mManager->deleteList(0);
+        QVERIFY(mManager->deleteList(0));
         QCOMPARE(overviewBox->title, "Удаление списка");
+        QCOMPARE(overviewBox->text, "Вы уверены что хотите удалить список week?");
+        QCOMPARE(overviewBox->parent, &mView);
+        QVERIFY(QFile::exists(listPath()));
+        QCOMPARE(reset.count(), 1);
         QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
         mManager->prepareSettings();
         QCOMPARE(shown(mView, "languageSelector", "currentIndex"), 1);
@@ -172,15 +160,25 @@ private slots:
 
         mManager->updateSettings(0, 6);
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(mManager->currencyUnitsDataModel()->currentCurrencySymbol(), "rub");
         QCOMPARE(itemsText(1), "1 item");
+        answerMessageBox(QMessageBox::Ok);
+        QVERIFY(mManager->deleteList(0));
+        QVERIFY(!QFile::exists(listPath()));
+        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
     }
 
-    // A language this version does not know is stored but not used; settings that cannot be
-    // written still apply for this run.
-    void settingsThatCannotApplyInFull()
+    // No settings file: English, with its plural forms and signs like "Kč" from its catalogue,
+    // and no file written. A language this version does not know is stored but not used;
+    // settings that cannot be written still apply for this run.
+    void withoutSettings()
     {
         QVERIFY(mManager->initialize());
+        // Prices are written and read with "." whatever the language.
+        QCOMPARE(QLocale().name(), "en_US");
+        QVERIFY(!QFile::exists(settingsPath()));
+        QCOMPARE(itemsText(1), "1 item");
+        // Without a view there is nothing to set.
+        mManager->prepareSettings();
         QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
         mManager->updateSettings(2, 1);
         QCOMPARE(changed.count(), 0);
@@ -194,8 +192,9 @@ private slots:
         QCOMPARE(readFile(folder), "a file, not a folder");
     }
 
-    // The item dialog shows a row's amount, unit, price and note and stores them back; what its
-    // wheels cannot show is kept unless the user turns them, for each value apart.
+    // The item dialog shows a row's amount, unit, price and note and stores them back, each
+    // value apart: one its wheels cannot show is kept while they are untouched. What the wheels
+    // make of a value is theirs to test.
     void itemDialogValues()
     {
         start();
@@ -204,35 +203,30 @@ private slots:
         const auto stored = [list]() {
             QStringList values;
             for (int role :
-                 {int(kpListDataModel::ItemCountRole), int(kpListDataModel::ItemCountUnitRole),
-                  int(kpListDataModel::ItemPriceRole), int(kpListDataModel::ItemCommentsRole)})
+                 QList<int>{kpListDataModel::ItemCountRole, kpListDataModel::ItemCountUnitRole,
+                            kpListDataModel::ItemPriceRole, kpListDataModel::ItemCommentsRole})
                 values.append(list->index(7).data(role).toString());
             return values;
         };
-        list->updateItem(7, "3.5", "2", "kg", "green");
+        list->updateItem(7, "3.5", "12000", "кг", "green");
         mManager->updateValuesSelector(7);
-        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({0, 0, 0, 2, 0, 0, 2}));
+        QCOMPARE(wheels(mView, "amountSelector", 7), QList<int>({9, 9, 9, 9, 9, 9, 0}));
         QCOMPARE(wheels(mView, "priceSelector"), QList<int>({0, 0, 0, 3, 5, 0}));
         QCOMPARE(shown(mView, "noteSelector", "text"), "green");
         mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"2", "kg", "3.5", "green"}));
+        QCOMPARE(stored(), QStringList({"12000", "кг", "3.5", "green"}));
 
-        list->updateItem(7, "-5", "12000", "кг", "green");
         mManager->updateValuesSelector(7);
-        mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"12000", "кг", "-5", "green"}));
-        mManager->updateValuesSelector(7);
-        QObject *price = kpQmlObjects::find(&mView, "priceSelector");
-        price->setProperty("currentValue3", 1);
-        price->setProperty("currentValue4", 2);
+        kpQmlObjects::find(&mView, "priceSelector")->setProperty("currentValue3", 1);
         kpQmlObjects::find(&mView, "amountSelector")->setProperty("currentValue7", 2);
+        kpQmlObjects::find(&mView, "noteSelector")->setProperty("text", "red");
         mManager->updateListItem(7);
-        QCOMPARE(stored(), QStringList({"12000", "kg", "12", "green"}));
+        QCOMPARE(stored(), QStringList({"12000", "kg", "13.5", "red"}));
     }
 
     // Opening a list starts in category order on the list display. The catalogue greys out what
     // the list holds, hands its ticks to the list, and learns the products typed into the list
-    // and their prices.
+    // and their prices. How the catalogue clears its ticks is its own test's.
     void catalogueAndListMeet()
     {
         installFixture("catalogues/shop.db", cataloguePath());
@@ -241,8 +235,6 @@ private slots:
         kpListDataModel *list = mManager->listDataModel();
         list->sortByProduct();
         list->displayCart();
-        QVERIFY(!mManager->loadList(-1));
-        QVERIFY(!mManager->loadList(1));
         QVERIFY(mManager->loadList(0));
         QCOMPARE(rows(*list).mid(0, 4), QStringList({"[]", "salt", "[Bakery]", "Bread"}));
         QVERIFY(catalogue->loadModel());
@@ -252,7 +244,6 @@ private slots:
         catalogue->toggleItem(3);
         catalogue->toggleItem(15);
         mManager->updateListItems();
-        QCOMPARE(catalogue->index(3).data(kpItemRowsModel::ItemStatusRole), "unchecked");
         QCOMPARE(rows(*list).mid(2, 6),
                  QStringList({"[Bakery]", "Bread", "[dry]", "rice", "[fish]", "cod"}));
 
@@ -260,24 +251,6 @@ private slots:
         QCOMPARE(rows(*catalogue).mid(14), QStringList({"[fish]", "cod", "juice"}));
         list->updateItem(7, "4", "1", "", "");
         QCOMPARE(catalogue->index(15).data(kpItemRowsModel::ItemPriceRole), "4");
-    }
-
-    // Cancelled or not, the overview is read again.
-    void deletingAListAsksFirst()
-    {
-        start();
-        QSignalSpy reset(mManager->listsDataModel(), &QAbstractItemModel::modelReset);
-        const auto cancelled = answerMessageBox(QMessageBox::Cancel);
-        QVERIFY(mManager->deleteList(0));
-        QCOMPARE(cancelled->text, "Are you sure you want to delete list week?");
-        QCOMPARE(cancelled->parent, &mView);
-        QVERIFY(QFile::exists(listPath()));
-        QCOMPARE(reset.count(), 1);
-
-        answerMessageBox(QMessageBox::Ok);
-        QVERIFY(mManager->deleteList(0));
-        QVERIFY(!QFile::exists(listPath()));
-        QCOMPARE(mManager->listsDataModel()->rowCount(), 0);
     }
 
     // A damaged list fails the start and stays; a lists folder removed while running is made

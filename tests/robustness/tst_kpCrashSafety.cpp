@@ -56,6 +56,9 @@ int settingsVersion()
     return whole && (language == 0 || language == 1) ? language : -1;
 }
 
+// The files in the order their versions are checked.
+const char *const FileNames[] = {"list", "catalogue", "settings"};
+
 } // namespace
 
 class tst_kpCrashSafety : public QObject
@@ -78,21 +81,7 @@ private slots:
         QRandomGenerator random(seed);
         const QString saveLoop
             = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("tovimar_save_loop");
-        struct File
-        {
-            const char *name;
-            int (*versionOf)();
-            int seen[2] = {0, 0};
-        } files[] = {{"list",
-                      [] {
-                          return fileVersion(listPath());
-                      }},
-                     {"catalogue",
-                      [] {
-                          return fileVersion(cataloguePath());
-                      }},
-                     {"settings", settingsVersion}};
-
+        int seen[3][2] = {};
         qint64 roundMicroseconds = MaxKillDelayMicroseconds;
         for (int kill = 1; kill <= Kills; ++kill) {
             QProcess saver;
@@ -113,18 +102,20 @@ private slots:
             QVERIFY(saver.waitForFinished());
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
 
-            for (File &file : files) {
-                const int version = file.versionOf();
-                QVERIFY2(version >= 0,
-                         qPrintable(QString("%1 damaged after kill %2").arg(file.name).arg(kill)));
-                ++file.seen[version];
+            const int versions[]
+                = {fileVersion(listPath()), fileVersion(cataloguePath()), settingsVersion()};
+            for (int file = 0; file < 3; ++file) {
+                QVERIFY2(
+                    versions[file] >= 0,
+                    qPrintable(QString("%1 damaged after kill %2").arg(FileNames[file]).arg(kill)));
+                ++seen[file][versions[file]];
             }
         }
         // Otherwise the kills missed the saves and proved nothing.
-        for (const File &file : files) {
-            qInfo("%s: old content after %d kills, new after %d", file.name, file.seen[0],
-                  file.seen[1]);
-            QVERIFY(file.seen[0] > 0 && file.seen[1] > 0);
+        for (int file = 0; file < 3; ++file) {
+            qInfo("%s: old content after %d kills, new after %d", FileNames[file], seen[file][0],
+                  seen[file][1]);
+            QVERIFY(seen[file][0] > 0 && seen[file][1] > 0);
         }
     }
 };

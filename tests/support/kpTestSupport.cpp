@@ -68,14 +68,9 @@ QString settingsPath()
     return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
 }
 
-QString fixturePath(const QString &pName)
-{
-    return QDir(QStringLiteral(TOVIMAR_TEST_DATA_DIR)).absoluteFilePath(pName);
-}
-
 QByteArray fixture(const QString &pName)
 {
-    QFile file(fixturePath(pName));
+    QFile file(QDir(QStringLiteral(TOVIMAR_TEST_DATA_DIR)).absoluteFilePath(pName));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("Missing fixture %s", qPrintable(pName));
     return file.readAll();

@@ -32,7 +32,6 @@ QString settingsPath();
 
 // The files of tests/data, e.g. "lists/week.kpl": valid, damaged and hostile inputs, and saved
 // forms to compare with.
-QString fixturePath(const QString &pName);
 QByteArray fixture(const QString &pName);
 // Puts a fixture where the program reads it, its folder made first.
 void installFixture(const QString &pName, const QString &pPath);

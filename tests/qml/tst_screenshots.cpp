@@ -56,7 +56,6 @@ private slots:
         QQuickItem *shop = view.enter("ScreenShop");
         shoot("shop-list");
         view.tap(view.button(shop, "Cart"));
-        QTRY_COMPARE(shop->state(), "cart");
         shoot("shop-cart");
         view.tap(view.button(shop, "List"));
         QTRY_VERIFY(shop->state().isEmpty() && !view.animating(shop));
@@ -69,7 +68,6 @@ private slots:
         shootMenu(edit, "edit-menu");
         QQuickItem *dialog = view.find(edit, "ItemDialog");
         view.tap(view.button(view.row(edit, 1), "edit-button.png"));
-        QTRY_COMPARE(dialog->opacity(), 1.0);
         shoot("item-dialog");
         view.tap(view.button(dialog, "Cancel"));
         QTRY_COMPARE(dialog->opacity(), 0.0);

@@ -128,8 +128,8 @@ private slots:
     }
 
     // Every model, dialog text and settings wheel follows; the settings file is written in a
-    // fixed form. The units follow as on reading the settings; the screens' texts, prices and
-    // the catalogue edited are the settings screen's to show.
+    // fixed form. The units follow as on reading the settings; the screens' texts and prices are
+    // the settings screen's to show.
     void switchingLanguageRetranslatesEverything()
     {
         start();
@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(mManager->languagesDataModel()->index(0).data(), "Английский");
         QCOMPARE(mManager->listsDataModel()->index(0).data(kpListsDataModel::PriceUnitRole), "руб");
+        QCOMPARE(itemsText(22), "22 наименования");
+        QVERIFY(mManager->productsDataModel()->userCopyPath().endsWith("categories_ru.db"));
         const auto listBox = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!mManager->listDataModel()->deleteItem(3));
         QCOMPARE(listBox->text, "Вы уверены что хотите удалить элемент Bread?");

@@ -1,0 +1,95 @@
+#include "kpQmlTestView.h"
+
+using namespace kpTestSupport;
+
+class tst_ScreenEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Typing items in, the selection deciding their category, and the way home saving the list
+    // and giving the catalogue up.
+    void composingANewList()
+    {
+        kpQmlTestView view(kpQmlTestView::Catalogue);
+        answerInputDialog("Weekend");
+        QQuickItem *edit = view.tapTo(view.button(view.screen("ScreenMain"), "New"), "ScreenEdit");
+        QVERIFY(edit);
+        QVERIFY(view.manager().productsDataModel()->isLoaded());
+        QQuickItem *ok = view.button(edit, "Ok");
+        QCOMPARE(ok->opacity(), 0.5);
+        view.tap(ok);
+        view.typeText("editProductNameInput", "Milk");
+        QTRY_COMPARE(ok->opacity(), 1.0);
+        auto category = answerInputDialog("dairy");
+        view.tap(ok);
+        QVERIFY(category->seen);
+        QCOMPARE(view.named("editProductNameInput")->property("text").toString(), QString());
+
+        // The new header became current: a tap on it clears the selection, so the next item
+        // needs a category of its own.
+        view.tap(view.row(edit, 0));
+        category = answerInputDialog("bakery");
+        view.typeText("editProductNameInput", "bread\r");
+        QVERIFY(category->seen);
+
+        view.tap(view.button(edit, "home-button.png"));
+        QVERIFY(!view.manager().productsDataModel()->isLoaded());
+        QVERIFY(view.showsOnly("ScreenMain"));
+        QVERIFY(view.texts(view.screen("ScreenMain")).contains("2 items"));
+    }
+
+    // The dialog shows the item; "Cancel" forgets what was turned on its wheels, "Done" keeps
+    // it, "Delete" closes the dialog only once the deletion is confirmed. "Delete All" closes
+    // the menu at once, and the selection it leaves behind names no row, so the next item asks
+    // for its category. (A tap beside a menu's entries closing it is walked by the gallery.)
+    void itemDialogAndMenu()
+    {
+        kpQmlTestView view(kpQmlTestView::List);
+        QQuickItem *edit = view.enter("ScreenEdit");
+        QQuickItem *dialog = view.find(edit, "ItemDialog");
+        QQuickItem *price = view.named("priceSelector");
+        const auto openMilk = [&]() {
+            view.tap(view.button(view.row(edit, 3), "edit-button.png"));
+            QTRY_VERIFY(dialog->opacity() == 1.0 && !view.row(edit, 3)->isVisible());
+        };
+        openMilk();
+        QVERIFY(view.texts(dialog).contains("milk"));
+
+        price->setProperty("currentValue4", 3);
+        view.tap(view.button(dialog, "Cancel"));
+        QTRY_COMPARE(dialog->opacity(), 0.0);
+        QCOMPARE(view.row(edit, 3)->property("item_price"), "1.50");
+        openMilk();
+        price->setProperty("currentValue4", 3);
+        view.tap(view.button(dialog, "Done"));
+        QTRY_COMPARE(dialog->opacity(), 0.0);
+        QVERIFY(view.texts(edit).contains("3.5 €"));
+
+        openMilk();
+        auto question = answerMessageBox(QMessageBox::Cancel);
+        view.tap(view.button(dialog, "Delete"));
+        QVERIFY(question->seen);
+        QVERIFY(!view.animating(edit));
+        question = answerMessageBox(QMessageBox::Ok);
+        view.tap(view.button(dialog, "Delete"));
+        QVERIFY(question->seen);
+        QTRY_COMPARE(dialog->opacity(), 0.0);
+        QCOMPARE(view.list()->rowCount(), 2);
+
+        view.tap(view.button(view.openMenu(edit), "Sort by product"));
+        QTRY_VERIFY(view.list()->isSortByProduct());
+        view.tap(view.row(edit, 0));
+        question = answerMessageBox(QMessageBox::Ok);
+        QQuickItem *menu = view.openMenu(edit);
+        view.tap(view.button(menu, "Delete All"));
+        QVERIFY(question->seen);
+        QCOMPARE(menu->opacity(), 0.0);
+        const auto category = answerInputDialog("dairy");
+        view.typeText("editProductNameInput", "eggs\r");
+        QVERIFY(category->seen);
+    }
+};
+
+TOVIMAR_TEST_MAIN(tst_ScreenEdit)
+#include "tst_ScreenEdit.moc"

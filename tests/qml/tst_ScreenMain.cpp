@@ -1,0 +1,54 @@
+#include "kpQmlTestView.h"
+
+using namespace kpTestSupport;
+
+// The main screen, and the window's moves between its screens. Opening a list from a row or its
+// edit button, and "New", are walked by the shop's and the edit screen's tests on their way in.
+class tst_ScreenMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The screens not shown at first are made after the first frame, their product-name input
+    // still gets its hint. The info button shows the About box; a press-and-hold on a row asks
+    // to delete the list. A hidden screen takes no touches: beneath the main screen's hidden
+    // header button lies the shop's menu button, and the tap reaches the main screen's bar,
+    // which toggles full screen. Where the core refuses to open a list, a new one not named or
+    // one whose file is gone, the main screen stays. A screen that is fading out still takes
+    // touches, but cannot move the window on.
+    void screensAndTheWindowsMoves()
+    {
+        kpQmlTestView view(kpQmlTestView::List);
+        QCOMPARE(view.named("categoriesProductNameInput")->property("inputMethodHints").toInt(),
+                 int(Qt::ImhNoPredictiveText));
+        QQuickItem *main = view.screen("ScreenMain");
+        const auto about = answerMessageBox(QMessageBox::Ok);
+        view.tap(view.button(main, "info-button.png"));
+        QCOMPARE(about->title, "About");
+        const auto question = answerMessageBox(QMessageBox::Cancel);
+        view.longPress(view.row(main, 0), question);
+        QCOMPARE(question->title, "Delete list");
+
+        view.tap(view.button(view.screen("ScreenShop"), "menu-button.png"));
+        QTRY_VERIFY(view.view()->isFullScreen());
+        view.tap(view.find(main, "ScreenHeader"));
+        QTRY_VERIFY(!view.view()->isFullScreen());
+
+        const auto name = answerInputDialog(QString(), false);
+        view.tap(view.button(main, "New"));
+        QVERIFY(name->seen);
+        QCOMPARE(view.state(), QString());
+        QVERIFY(QFile::remove(listsDirectory() + "/demo-list.kpl"));
+        view.tap(view.row(main, 0));
+        QCOMPARE(view.state(), QString());
+
+        answerInputDialog("Weekend");
+        view.tap(view.button(main, "New"));
+        QTRY_VERIFY(view.layer("ScreenMain")->opacity() < 1);
+        view.tap(view.button(main, "Settings"));
+        QVERIFY(view.showsOnly("ScreenEdit"));
+    }
+};
+
+TOVIMAR_TEST_MAIN(tst_ScreenMain)
+#include "tst_ScreenMain.moc"

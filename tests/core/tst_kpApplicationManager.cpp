@@ -13,6 +13,12 @@ using namespace kpTestSupport;
 
 namespace {
 
+// Where the program keeps its settings.
+QString settingsPath()
+{
+    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
+}
+
 // The objects of the item dialog and the settings screen the manager fills and reads; it finds
 // them by name at any depth.
 const QByteArray Screens = R"(import QtQuick

@@ -5,25 +5,35 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QTranslator>
 
-using namespace kpTestSupport;
+namespace {
+
+// Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the
+// test, replacing the one installed before.
+void useLanguage(const QString &pCode)
+{
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(translator.load(":/languages/tovimar_" + pCode + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+}
+
+} // namespace
 
 class tst_kpTableDataModels : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Only rows of the table become the current currency; any row chosen is announced.
+    // Any row chosen is announced, the same one again too; that only rows of the table become the
+    // current currency is shown by the manager's test reading settings out of range.
     void currentCurrency()
     {
         kpCurrencyUnitsDataModel model;
         QAbstractItemModelTester tester(&model);
         QCOMPARE(model.currentCurrencySymbol(), "€");
         QSignalSpy changed(&model, &kpCurrencyUnitsDataModel::currentCurrencySymbolChanged);
-        model.setCurrentCurrency(14);
-        model.setCurrentCurrency(-1);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(model.currentCurrencyIndex(), 0);
         model.setCurrentCurrency(6);
         model.setCurrentCurrency(6);
         QCOMPARE(changed.count(), 2);

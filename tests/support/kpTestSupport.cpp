@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QTimer>
-#include <QTranslator>
 
 namespace kpTestSupport {
 
@@ -61,11 +60,6 @@ QString listPath()
 QString cataloguePath()
 {
     return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/categories_en.db"));
-}
-
-QString settingsPath()
-{
-    return QDir(dataLocation()).absoluteFilePath(QStringLiteral("data/config.db"));
 }
 
 QByteArray fixture(const QString &pName)
@@ -136,15 +130,6 @@ void writeFile(const QString &pPath, const QByteArray &pBytes)
 void writeCompressed(const QString &pPath, const QByteArray &pDocument)
 {
     writeFile(pPath, qCompress(pDocument, 9));
-}
-
-void useLanguage(const QString &pCode)
-{
-    static QTranslator translator;
-    QCoreApplication::removeTranslator(&translator);
-    QVERIFY(
-        translator.load(QStringLiteral(":/languages/tovimar_") + pCode + QStringLiteral(".qm")));
-    QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace kpTestSupport

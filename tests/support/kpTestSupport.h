@@ -25,10 +25,9 @@ namespace kpTestSupport {
 void clearDataLocation();
 QString dataLocation();
 QString listsDirectory();
-// Where the program keeps its one list, the catalogue of English and the settings.
+// Where the program keeps its one list and the catalogue of English.
 QString listPath();
 QString cataloguePath();
-QString settingsPath();
 
 // The files of tests/data, e.g. "lists/week.kpl": valid, damaged and hostile inputs, and saved
 // forms to compare with.
@@ -48,9 +47,6 @@ QByteArray readFile(const QString &pPath);
 void writeFile(const QString &pPath, const QByteArray &pBytes);
 // Plain XML in, the list and catalogue file form out.
 void writeCompressed(const QString &pPath, const QByteArray &pDocument);
-// Installs the program's compiled catalogue of the language ("en" or "ru") for the rest of the
-// test, replacing the one installed before.
-void useLanguage(const QString &pCode);
 
 } // namespace kpTestSupport
 

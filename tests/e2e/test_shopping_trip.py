@@ -15,19 +15,6 @@ LAYOUT = {"mainNew": "ScreenMain TextButton[label=New]", "mainList": "ScreenMain
           "rowHeight": "=Theme.rowHeight"}
 
 
-def compose(pScenario, pLayout, pMain):
-    """A new list and its item, from the main screen to the edit screen."""
-    pScenario.tap(e2e.centre(pLayout["mainNew"]))
-    pScenario.answer("List name", "Weekly shop")
-    edit = pScenario.wait(lambda shot: not shot.like(pMain, pLayout["mainNew"]), "edit screen")
-    pScenario.tap(e2e.centre(pLayout["editInput"]))
-    pScenario.xdotool("type", "--delay", "25", "Milk")
-    pScenario.xdotool("key", "Return")
-    # No row is current in an empty list: the program asks where the item belongs.
-    pScenario.answer("Category", "Dairy")
-    pScenario.wait(lambda shot: not shot.like(edit, row(pLayout, "editList", 1)), "the item")
-
-
 def row(pLayout, pList, pRow):
     x, y, width, _ = pLayout[pList]
     return x, y + pRow * pLayout["rowHeight"], width, pLayout["rowHeight"]
@@ -37,7 +24,16 @@ def scenario(pScenario, pLayoutHelper):
     layout = pScenario.layout(pLayoutHelper, LAYOUT)
     main = pScenario.start_main_screen()
     pScenario.window("Tovimar Lite")
-    compose(pScenario, layout, main)
+    # A new list and its item, from the main screen to the edit screen.
+    pScenario.tap(e2e.centre(layout["mainNew"]))
+    pScenario.answer("List name", "Weekly shop")
+    edit = pScenario.wait(lambda shot: not shot.like(main, layout["mainNew"]), "edit screen")
+    pScenario.tap(e2e.centre(layout["editInput"]))
+    pScenario.xdotool("type", "--delay", "25", "Milk")
+    pScenario.xdotool("key", "Return")
+    # No row is current in an empty list: the program asks where the item belongs.
+    pScenario.answer("Category", "Dairy")
+    pScenario.wait(lambda shot: not shot.like(edit, row(layout, "editList", 1)), "the item")
     pScenario.tap(e2e.centre(layout["editHome"]))
     pScenario.save("home", pScenario.wait(lambda shot: shot.like(main, layout["mainNew"]),
                                           "main screen"))

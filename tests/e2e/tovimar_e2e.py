@@ -205,12 +205,13 @@ class Scenario:
         return shot
 
 
-def run(pScenario, pDisplayClass=XDisplay):
-    """Arguments: the program, the folder for screenshots and logs, the scenario's own."""
+def run(pScenario, pDisplayClass=XDisplay, pTools=()):
+    """Arguments: the program, the folder for screenshots and logs, the scenario's own. The
+    scenario is skipped where the display's tools or its own are missing."""
     program, shotsDir, *arguments = sys.argv[1:]
     scenario = Scenario(program, shotsDir)
     try:
-        missing = [tool for tool in pDisplayClass.TOOLS if shutil.which(tool) is None]
+        missing = [tool for tool in (*pDisplayClass.TOOLS, *pTools) if shutil.which(tool) is None]
         if missing:
             skip(f"{', '.join(missing)} not installed (scripts/install-deps.sh)")
         scenario.display = pDisplayClass(shotsDir)

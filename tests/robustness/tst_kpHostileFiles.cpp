@@ -15,10 +15,7 @@ namespace {
 // sanitizers make it meaningless.
 constexpr qint64 MaxPeakMemoryMiB = 64;
 
-#ifndef __has_feature
-#define __has_feature(pFeature) 0
-#endif
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+#ifdef __SANITIZE_ADDRESS__
 constexpr bool CostIsMeasurable = false;
 #else
 constexpr bool CostIsMeasurable = true;

@@ -1,19 +1,17 @@
-"""A list file cut off half-way through a save: at start-up the program shows its "Error" box,
+"""A list file cut off before the end of a save: at start-up the program shows its "Error" box,
 not its window, ends with status 1 once the box is closed with Return, and leaves the file."""
 
 import os
-import zlib
+import shutil
 
 import tovimar_e2e as e2e
 
-DOCUMENT = b'<tovimar_list version="1.0.0" name="Weekend"><item name="bread"/></tovimar_list>'
+TRUNCATED = os.path.join(os.path.dirname(__file__), "../data/damaged/truncated.kpl")
 
 
 def scenario(pScenario):
-    whole = len(DOCUMENT).to_bytes(4, "big") + zlib.compress(DOCUMENT)
     os.makedirs(os.path.dirname(pScenario.listFile))
-    with open(pScenario.listFile, "wb") as file:
-        file.write(whole[:len(whole) // 2])
+    shutil.copyfile(TRUNCATED, pScenario.listFile)
     before = os.stat(pScenario.listFile)
     pScenario.start()
     pScenario.window("Error")

@@ -6,11 +6,9 @@ import glob
 import os
 import re
 import subprocess
-import sys
 import xml.etree.ElementTree as ElementTree
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "e2e"))
-import tovimar_e2e as e2e  # noqa: E402
+import tovimar_e2e as e2e
 
 APP_ID = "org.velmora.Tovimar"
 # The QML modules are loaded at run time, so that only the package can name them; of the

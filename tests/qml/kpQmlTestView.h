@@ -5,7 +5,6 @@
 
 #include <QQuickItem>
 #include <QQuickWidget>
-#include <QtTest>
 #include <functional>
 #include <memory>
 #include <optional>

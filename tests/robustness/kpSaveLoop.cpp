@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
     kpCategoriesDataModel *catalogue = manager.productsDataModel();
     if (!list->loadModel(kpTestSupport::listPath()) || !catalogue->loadModel())
         return 1;
-    list->displayList();
     list->sortByProduct();
     list->updateModel();
 

@@ -15,29 +15,24 @@ namespace {
 
 constexpr int DialogPollMs = 5;
 
-// Waits for a modal dialog of the given kind, so that answers scheduled together for a dialog
-// and the box it opens each reach their own one.
-template<typename Dialog> void whenModalDialogShows(std::function<void(Dialog *)> pAnswer)
-{
-    QTimer::singleShot(DialogPollMs, qApp, [pAnswer]() {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
-            pAnswer(dialog);
-        else
-            whenModalDialogShows(pAnswer);
-    });
-}
-
-// Answers the next modal dialog of the given kind, noting what it showed first.
+// Answers the next modal dialog of the given kind once it shows, noting what it showed first.
+// Each answer waits for its own kind, so that answers scheduled together for a dialog and the box
+// it opens each reach their own one.
 template<typename Dialog>
-std::shared_ptr<kpSeenDialog> answer(QString (Dialog::*pText)() const,
-                                     std::function<void(Dialog *)> pAnswer)
+std::shared_ptr<kpSeenDialog>
+answer(QString (Dialog::*pText)() const, std::function<void(Dialog *)> pAnswer,
+       std::shared_ptr<kpSeenDialog> pSeen = std::make_shared<kpSeenDialog>())
 {
-    auto seen = std::make_shared<kpSeenDialog>();
-    whenModalDialogShows<Dialog>([seen, pText, pAnswer](Dialog *pDialog) {
-        *seen = {true, pDialog->windowTitle(), (pDialog->*pText)(), pDialog->parentWidget()};
-        pAnswer(pDialog);
+    QTimer::singleShot(DialogPollMs, qApp, [pText, pAnswer, pSeen]() {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            answer(pText, pAnswer, pSeen);
+            return;
+        }
+        *pSeen = {true, dialog->windowTitle(), (dialog->*pText)(), dialog->parentWidget()};
+        pAnswer(dialog);
     });
-    return seen;
+    return pSeen;
 }
 
 } // namespace

@@ -8,12 +8,10 @@ import pwd
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "e2e"))
-import tovimar_e2e as e2e  # noqa: E402
+import tovimar_e2e as e2e
 
 
 class Compositor:

@@ -114,8 +114,7 @@ class Scenario:
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
         self.root = tempfile.mkdtemp(prefix="tovimar-e2e-")
-        self.appData = os.path.join(self.root, "home/.local/share/Velmora/Tovimar")
-        self.listFile = os.path.join(self.appData, "lists", "demo-list.kpl")
+        self.listFile = f"{self.root}/home/.local/share/Velmora/Tovimar/lists/demo-list.kpl"
 
     def close(self):
         if self.process is not None:

@@ -1,7 +1,9 @@
 #include "kpQuickHost.h"
 
 #include "kpApplicationManager.h"
+#include "kpDataLocation.h"
 #include "kpQmlObjects.h"
+#include "kpSingleInstance.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -83,16 +85,35 @@ void showInitializationError()
                           QMessageBox::Ok, QMessageBox::NoButton);
 }
 
+// Asked by a later start. Where the window system leaves it to the program (X11), the window comes
+// to the front with the focus; on Wayland the request goes to the shell, which may grant it or
+// only mark the window. A dialog left open stays in front of its window.
+void bringForward(QWidget *pView)
+{
+    QWidget *front = QApplication::activeModalWidget();
+    if (!front)
+        front = pView;
+    pView->setWindowState(pView->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
+}
+
 } // namespace
 
 int exec()
 {
+    // Made first, so that the lock is given up only after the manager has saved.
+    kpSingleInstance instance(kpDataLocation::root());
+    if (!instance.claim())
+        return 0;
     kpApplicationManager manager;
     if (!manager.initialize()) {
         showInitializationError();
         return 1;
     }
     const std::unique_ptr<QQuickWidget> view = createView(&manager);
+    QObject::connect(&instance, &kpSingleInstance::comeForwardRequested, view.get(),
+                     [window = view.get()]() { bringForward(window); });
     view->showMaximized();
     return QApplication::exec();
 }

@@ -1,0 +1,79 @@
+#include "kpSingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+// Both copies may start at once: the running one then listens only a moment after it took the
+// lock.
+constexpr int KnockTimeoutMs = 3000;
+constexpr int KnockRetryMs = 50;
+
+// The runtime folder is the user's own (the toolkit falls back to a private folder in /tmp when
+// the session names none). The data location is hashed: a socket's path holds at most 107 bytes.
+QString pathStem(const QString &pDataLocation)
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return {};
+    const QByteArray key
+        = QCryptographicHash::hash(pDataLocation.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return runtime + QStringLiteral("/tovimar-") + QLatin1String(key.left(16));
+}
+
+} // namespace
+
+kpSingleInstance::kpSingleInstance(const QString &pDataLocation, QObject *pParent)
+    : QObject(pParent)
+    , mPathStem(pathStem(pDataLocation))
+    , mLock(mPathStem + QStringLiteral(".lock"))
+{
+    connect(&mServer, &QLocalServer::newConnection, this, [this]() {
+        // The knock is the whole request.
+        while (QLocalSocket *knock = mServer.nextPendingConnection())
+            knock->deleteLater();
+        emit comeForwardRequested();
+    });
+}
+
+bool kpSingleInstance::claim()
+{
+    // With nowhere private to meet, the program runs unguarded rather than not at all.
+    if (mPathStem.isEmpty())
+        return true;
+    // A copy that was killed left its lock: the lock file names a process that is gone, and
+    // the toolkit takes such a lock over.
+    if (mLock.tryLock(0)) {
+        listen();
+        return true;
+    }
+    if (mLock.error() != QLockFile::LockFailedError)
+        return true;
+    knock();
+    return false;
+}
+
+void kpSingleInstance::listen()
+{
+    const QString name = mPathStem + QStringLiteral(".socket");
+    // A socket file left by a killed copy: nobody listens on it, since this copy holds the lock.
+    QLocalServer::removeServer(name);
+    // Without a socket, later starts still leave; they only cannot call the window forward.
+    mServer.listen(name);
+}
+
+void kpSingleInstance::knock() const
+{
+    const QDeadlineTimer deadline(KnockTimeoutMs);
+    QLocalSocket socket;
+    while (!deadline.hasExpired()) {
+        socket.connectToServer(mPathStem + QStringLiteral(".socket"));
+        if (socket.waitForConnected(KnockRetryMs))
+            return;
+        QThread::msleep(KnockRetryMs);
+    }
+}

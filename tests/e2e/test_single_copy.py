@@ -1,0 +1,58 @@
+"""One running copy: a second start brings the running window to the front over another
+program's and ends with status 0, with no second window. A copy that was killed keeps no later
+start from coming up, and of two starts at once exactly one runs."""
+
+import signal
+import subprocess
+import time
+
+import tovimar_e2e as e2e
+
+SCREEN = (0, 0, e2e.WIDTH, e2e.HEIGHT)
+
+
+def start(pScenario, pCommand=None):
+    return subprocess.Popen(pCommand or [pScenario.program], env=pScenario.environment(),
+                            cwd=pScenario.root, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+
+
+def windows(pScenario):
+    return pScenario.xdotool("search", "--onlyvisible", "--name", "^Tovimar Lite$").split()
+
+
+def one_of_two_starts_runs(pScenario):
+    starts = [start(pScenario), start(pScenario)]
+    deadline = time.monotonic() + 20
+    while all(each.poll() is None for each in starts):
+        e2e.check(time.monotonic() < deadline, "two copies run at once")
+        time.sleep(0.05)
+    [ended] = [each for each in starts if each.poll() is not None]
+    e2e.check(ended.returncode == 0, f"the second of two starts ended with {ended.returncode}")
+    pScenario.process = next(each for each in starts if each is not ended)
+
+
+def scenario(pScenario):
+    main = pScenario.start_main_screen()
+    [window] = windows(pScenario)
+    cover = start(pScenario, ["xmessage", "-geometry", f"{e2e.WIDTH}x{e2e.HEIGHT}+0+0", "over"])
+    try:
+        pScenario.wait(lambda shot: not shot.like(main, SCREEN), "another program in front")
+        status = start(pScenario).wait(20)
+        e2e.check(status == 0, f"the second start ended with status {status}")
+        pScenario.save("brought forward", pScenario.wait(lambda shot: shot.like(main, SCREEN),
+                                                         "the running window in front"))
+        e2e.check(windows(pScenario) == [window], "the second start opened a window")
+    finally:
+        e2e.stop(cover)
+
+    pScenario.process.send_signal(signal.SIGKILL)
+    pScenario.process.wait(10)
+    one_of_two_starts_runs(pScenario)
+    pScenario.save("after the kill", pScenario.wait(lambda shot: shot.fills(pScenario.blank),
+                                                    "a first frame after the kill", 30))
+    e2e.check(len(windows(pScenario)) == 1, "not exactly one window after two starts at once")
+
+
+if __name__ == "__main__":
+    e2e.run(scenario, pTools=("xmessage",))

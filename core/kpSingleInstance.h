@@ -1,15 +1,15 @@
 #pragma once
 
+#include <QFile>
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
 // One running copy per user and data location. Two copies of one list each save their own copy
 // of it whole, and the later save drops what the other added; copies of different data locations
-// hold different lists and may run side by side. The running copy holds a lock file in the user's
-// runtime folder and listens on a local socket beside it; a later start finds the lock taken,
-// knocks on the socket, which asks the running copy to come forward, and leaves.
+// hold different lists and may run side by side. The running copy holds a lock on a file in the
+// user's runtime folder and listens on a local socket beside it; a later start finds the lock
+// taken, knocks on the socket, which asks the running copy to come forward, and leaves.
 class kpSingleInstance : public QObject
 {
     Q_OBJECT
@@ -31,6 +31,6 @@ private:
     // Where the lock file and the socket lie, without their endings; empty where the user has no
     // runtime folder.
     QString mPathStem;
-    QLockFile mLock;
+    QFile mLockFile;
     QLocalServer mServer;
 };

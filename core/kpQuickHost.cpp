@@ -85,8 +85,8 @@ void showInitializationError()
                           QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-// Asked by a later start. Where the window system leaves it to the program (X11), the window comes
-// to the front with the focus; on Wayland the request goes to the shell, which may grant it or
+// Asked by a later start. On X11 the window comes to the front and asks for the focus, which the
+// window manager grants or not; on Wayland both requests go to the shell, which may grant them or
 // only mark the window. A dialog left open stays in front of its window.
 void bringForward(QWidget *pView)
 {

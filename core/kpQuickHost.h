@@ -15,7 +15,8 @@ namespace kpQuickHost {
 void setApplicationNames();
 
 // Initialises the manager, shows the window and runs the event loop; on a failed
-// initialisation shows the error box and returns 1.
+// initialisation shows the error box and returns 1. Where a copy already runs on the same data,
+// asks it to come forward and returns 0.
 int exec();
 
 // The window as the program shows it, not shown yet: the manager's dialogs parented to it, the

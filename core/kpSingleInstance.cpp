@@ -44,7 +44,9 @@ kpSingleInstance::kpSingleInstance(const QString &pDataLocation, QObject *pParen
 
 bool kpSingleInstance::claim()
 {
-    // With nowhere private to meet, the program runs unguarded rather than not at all.
+    // With nowhere private to meet, the program runs unguarded rather than not at all. The file
+    // stays when the copy ends: removed, a start that had opened it could lock it while the next
+    // start locks a new file of the same name.
     if (mPathStem.isEmpty() || !mLockFile.open(QIODevice::ReadWrite))
         return true;
     // The system drops the lock when its holder ends, however it ends: a killed copy leaves

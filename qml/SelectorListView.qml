@@ -17,6 +17,11 @@ Rectangle {
     border.width: 3
     border.color: Theme.wheelBorderColor
     radius: 8
+    // A screen reader hears the entry in the band and turns the wheel entry by entry.
+    Accessible.role: Accessible.SpinBox
+    Accessible.name: (list.currentItem as Text)?.text.trim() ?? ""
+    Accessible.onIncreaseAction: list.incrementCurrentIndex()
+    Accessible.onDecreaseAction: list.decrementCurrentIndex()
 
     ListView {
         id: list

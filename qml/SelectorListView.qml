@@ -10,6 +10,10 @@ Rectangle {
     property alias delegate: list.delegate
     property real shadingRadius: 10
     property int shadingBorderWidth: 1
+    // The wheel's value and range as a screen reader reads them: the digit on a digit wheel.
+    readonly property int value: list.currentIndex
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: list.count - 1
 
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0

@@ -21,7 +21,8 @@ Item {
     height: Theme.rowHeight
     clip: true
     Accessible.role: Accessible.ListItem
-    Accessible.name: nameText.text + ", " + countText.text + ", " + priceText.text
+    Accessible.name: nameText.text + ", " + countText.text
+                     + (priceText.text === "" ? "" : ", " + priceText.text)
     Accessible.onPressAction: root.shopClicked()
 
     Rectangle {

@@ -30,6 +30,22 @@
         <source>Sort by product</source>
         <translation>Сортировать по продуктам</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Название продукта</translation>
+    </message>
 </context>
 <context>
     <name>ScreenEdit</name>
@@ -81,6 +97,22 @@
         <source>Sort by product</source>
         <translation>Сортировать по продуктам</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Домой</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Название продукта</translation>
+    </message>
 </context>
 <context>
     <name>ScreenMain</name>
@@ -96,6 +128,10 @@
         <source>Shopping lists</source>
         <translation>Списки покупок</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
 </context>
 <context>
     <name>ScreenMainDelegate</name>
@@ -106,6 +142,10 @@
             <numerusform>%n наименования</numerusform>
             <numerusform>%n наименований</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
     </message>
 </context>
 <context>
@@ -160,6 +200,18 @@
     <message>
         <source>Total price</source>
         <translation>Общая сумма</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Домой</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@ Rectangle {
 
     height: 50
     color: root.current ? Theme.currentCategoryBarColor : Theme.categoryBarColor
+    Accessible.role: Accessible.StaticText
+    Accessible.name: root.categoryName
 
     Text {
         anchors.fill: parent

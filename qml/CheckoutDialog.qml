@@ -13,8 +13,15 @@ Item {
 
     signal okClicked()
 
+    function leave() {
+        root.opacity = 0
+        root.okClicked()
+    }
+
     opacity: 0
     visible: opacity >= 0.001
+    Accessible.role: Accessible.Dialog
+    Accessible.name: root.listModel.listName
 
     Behavior on opacity {
         NumberAnimation { duration: Theme.quickDuration; easing.type: Easing.InQuart }
@@ -53,6 +60,7 @@ Item {
             }
 
             Text {
+                id: summary
                 width: parent.width
                 height: 150
                 horizontalAlignment: Text.AlignHCenter
@@ -70,6 +78,7 @@ Item {
                            + Theme.priceWithSymbol(root.listModel.checkoutPrice,
                                                    root.currencySymbol)
                          : "")
+                Accessible.name: summary.text
             }
 
             TextButton {
@@ -77,14 +86,13 @@ Item {
                 width: 200
                 radius: 10
                 label: "Ok"
+                // Only a screen reader's press comes here: the area over it takes every tap.
+                onButtonClicked: root.leave()
 
                 // Over the whole button, so the tap leaves at once without a pressed look.
                 MouseArea {
                     anchors.fill: parent
-                    onClicked: {
-                        root.opacity = 0
-                        root.okClicked()
-                    }
+                    onClicked: root.leave()
                 }
             }
 

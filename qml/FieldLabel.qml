@@ -2,6 +2,8 @@ import QtQuick
 
 // The label over a field of the item dialog or the settings screen: indented by 10, in capitals.
 Text {
+    id: root
+
     x: 10
     width: parent ? parent.width - 10 : 0
     height: 20
@@ -10,4 +12,5 @@ Text {
     font.pixelSize: Theme.detailFontSize
     font.capitalization: Font.AllUppercase
     color: Theme.textColor
+    Accessible.name: root.text
 }

@@ -1,7 +1,7 @@
 import QtQuick
 
 // A glyph button: a touch area as high as its bar showing a 50 x 50 image, swapped for the
-// pressed image while held down.
+// pressed image while held down. Its user names it for a screen reader.
 Item {
     id: root
 
@@ -13,6 +13,8 @@ Item {
     width: Theme.rowButtonWidth
     // Hidden by opacity means untouchable too: a button at opacity 0 lets taps through.
     visible: opacity >= 0.001
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: root.buttonClicked()
 
     Glyph {
         id: image

@@ -20,6 +20,8 @@ Item {
 
     opacity: 0
     visible: opacity >= 0.001
+    Accessible.role: Accessible.Dialog
+    Accessible.name: root.title
 
     Component {
         id: digitEntry
@@ -59,10 +61,14 @@ Item {
 
         Item { width: parent.width; height: 10 }
 
-        FieldLabel { text: qsTranslate("ScreenEdit", "Amount") + root.manager.nullString }
+        FieldLabel {
+            id: amountLabel
+            text: qsTranslate("ScreenEdit", "Amount") + root.manager.nullString
+        }
 
         DigitsSelector {
             objectName: "amountSelector"
+            Accessible.name: amountLabel.text
             digitDelegate: digitEntry
             selectorModel7: root.measureUnitsModel
             selectorDelegate7: unitEntry
@@ -70,10 +76,14 @@ Item {
 
         Item { width: parent.width; height: 10 }
 
-        FieldLabel { text: qsTranslate("ScreenEdit", "Price") + root.manager.nullString }
+        FieldLabel {
+            id: priceLabel
+            text: qsTranslate("ScreenEdit", "Price") + root.manager.nullString
+        }
 
         DigitsSelector {
             objectName: "priceSelector"
+            Accessible.name: priceLabel.text
             digitDelegate: digitEntry
             selectorModel7: 1
             selectorDelegate7: currencyEntry
@@ -81,7 +91,10 @@ Item {
 
         Item { width: parent.width; height: 10 }
 
-        FieldLabel { text: qsTranslate("ScreenEdit", "Note") + root.manager.nullString }
+        FieldLabel {
+            id: noteLabel
+            text: qsTranslate("ScreenEdit", "Note") + root.manager.nullString
+        }
 
         Rectangle {
             width: parent.width
@@ -106,6 +119,8 @@ Item {
                 color: Theme.textColor
                 font.pixelSize: Theme.largeFontSize
                 selectByMouse: true
+                Accessible.role: Accessible.EditableText
+                Accessible.name: noteLabel.text
             }
         }
     }

@@ -10,8 +10,16 @@ Item {
     property string itemNote: ""
     property string itemPrice: ""
     property string currencySymbol: ""
+    // What a screen reader says of the row: the texts shown, in reading order.
+    readonly property string spokenText: nameText.text + root.clause(countText.text)
+                                         + root.clause(noteText.text) + root.clause(priceText.text)
+
+    function clause(pText: string): string {
+        return pText === "" ? "" : ", " + pText
+    }
 
     Text {
+        id: nameText
         anchors.left: parent.left
         anchors.right: countText.left
         anchors.top: parent.top
@@ -45,6 +53,7 @@ Item {
     }
 
     Text {
+        id: noteText
         anchors.left: parent.left
         anchors.right: priceText.left
         anchors.top: parent.verticalCenter

@@ -17,6 +17,9 @@ Rectangle {
     border.width: 3
     border.color: Theme.borderColor
     gradient: root.itemNormalGradient
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: root.itemLabel
+    Accessible.onPressAction: root.itemClicked()
 
     Text {
         id: label

@@ -7,6 +7,7 @@ Row {
 
     required property ListView list
     required property string okLabel
+    required property string inputLabel
     property alias inputName: input.objectName
     // Whether a tap anywhere in the box gives the input the focus, or only a tap on the input.
     property bool boxTakesFocus: false
@@ -50,6 +51,8 @@ Row {
             color: Theme.textColor
             font.pixelSize: Theme.largeFontSize
             selectByMouse: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: root.inputLabel
             onAccepted: root.enterName()
         }
     }

@@ -45,6 +45,8 @@ Item {
             buttonTwoImageNormal: "qrc:/images/back-button.png"
             buttonTwoImagePressed: "qrc:/images/back-button-pressed.png"
             headerLabel: qsTr("Categories") + root.manager.nullString
+            buttonOneName: qsTr("Menu") + root.manager.nullString
+            buttonTwoName: qsTr("Back") + root.manager.nullString
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -62,6 +64,7 @@ Item {
             delegate: ScreenCategoriesDelegate {
                 id: row
                 width: listView.width
+                deleteName: qsTr("Delete") + root.manager.nullString
                 onTickClicked: root.categoriesModel.toggleItem(row.index)
                 onDeleteClicked: root.categoriesModel.deleteItem(row.index)
                 onRenameItemClicked: root.categoriesModel.renameItem(row.index)
@@ -73,6 +76,7 @@ Item {
             width: parent.width
             list: listView
             inputName: "categoriesProductNameInput"
+            inputLabel: qsTr("Product name") + root.manager.nullString
             okLabel: qsTr("Ok") + root.manager.nullString
             onNameEntered: (row, name) => root.categoriesModel.addNewItem(row, name)
         }

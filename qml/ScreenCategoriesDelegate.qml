@@ -10,6 +10,7 @@ ListRow {
     required property string item_status
     required property string item_name
     required property string item_category_name
+    property string deleteName: ""
 
     readonly property bool listed: root.item_status === "unknown"
 
@@ -18,12 +19,25 @@ ListRow {
     signal renameItemClicked()
     signal renameCategoryClicked()
 
+    function tapProduct() {
+        root.toggleCurrent()
+        if (!root.listed)
+            root.tickClicked()
+    }
+
     growsIn: true
 
     Item {
         anchors.fill: parent
         opacity: root.item_type === "item" ? 1 : 0
         visible: opacity >= 0.001
+        Accessible.role: Accessible.ListItem
+        Accessible.name: productText.text
+        Accessible.checkable: true
+        Accessible.checked: checkMark.opacity === 1
+        Accessible.selectable: true
+        Accessible.selected: root.current
+        Accessible.onPressAction: root.tapProduct()
 
         Rectangle {
             anchors.fill: parent
@@ -32,11 +46,7 @@ ListRow {
 
         MouseArea {
             anchors.fill: parent
-            onClicked: {
-                root.toggleCurrent()
-                if (!root.listed)
-                    root.tickClicked()
-            }
+            onClicked: root.tapProduct()
             onPressAndHold: root.renameItemClicked()
         }
 
@@ -54,6 +64,7 @@ ListRow {
         }
 
         Text {
+            id: productText
             anchors.left: checkMark.right
             anchors.right: deleteButton.left
             anchors.top: parent.top
@@ -76,6 +87,7 @@ ListRow {
             anchors.bottom: parent.bottom
             imageNormal: "qrc:/images/delete-button.png"
             imagePressed: "qrc:/images/delete-button-pressed.png"
+            Accessible.name: root.deleteName
             onButtonClicked: root.deleteClicked()
         }
 
@@ -92,6 +104,9 @@ ListRow {
             width: parent.width
             categoryName: root.item_category_name
             current: root.current
+            Accessible.selectable: true
+            Accessible.selected: root.current
+            Accessible.onPressAction: root.toggleCurrent()
 
             MouseArea {
                 anchors.fill: parent

@@ -77,6 +77,8 @@ Item {
             buttonTwoImageNormal: "qrc:/images/home-button.png"
             buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
             headerLabel: root.listModel.listName
+            buttonOneName: qsTr("Menu") + root.manager.nullString
+            buttonTwoName: qsTr("Home") + root.manager.nullString
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -92,6 +94,7 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
+                editName: qsTr("Edit") + root.manager.nullString
                 onEditClicked: {
                     root.currentItemName = row.item_name
                     itemEditDialog.currentItemIndex = row.index
@@ -114,6 +117,7 @@ Item {
                 width: parent.width - 2 * Theme.rowButtonWidth
                 list: listView
                 inputName: "editProductNameInput"
+                inputLabel: qsTr("Product name") + root.manager.nullString
                 boxTakesFocus: true
                 okLabel: qsTr("Ok") + root.manager.nullString
                 onNameEntered: (row, name) => root.listModel.addItem(row, name)

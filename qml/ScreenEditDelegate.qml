@@ -14,6 +14,7 @@ ListRow {
     required property string item_price
     required property string item_category_name
     required property string currencySymbol
+    property string editName: ""
 
     signal editClicked()
 
@@ -23,6 +24,11 @@ ListRow {
         anchors.fill: parent
         opacity: root.item_type === "item" ? 1 : 0
         visible: opacity >= 0.001
+        Accessible.role: Accessible.ListItem
+        Accessible.name: rowTexts.spokenText
+        Accessible.selectable: true
+        Accessible.selected: root.current
+        Accessible.onPressAction: root.toggleCurrent()
 
         Rectangle {
             anchors.fill: parent
@@ -35,6 +41,7 @@ ListRow {
         }
 
         ItemRowTexts {
+            id: rowTexts
             anchors.left: parent.left
             anchors.right: editButton.left
             anchors.top: parent.top
@@ -54,6 +61,7 @@ ListRow {
             anchors.bottom: parent.bottom
             imageNormal: "qrc:/images/edit-button.png"
             imagePressed: "qrc:/images/edit-button-pressed.png"
+            Accessible.name: root.editName
             onButtonClicked: root.editClicked()
         }
 
@@ -70,6 +78,9 @@ ListRow {
             width: parent.width
             categoryName: root.item_category_name
             current: root.current
+            Accessible.selectable: true
+            Accessible.selected: root.current
+            Accessible.onPressAction: root.toggleCurrent()
 
             MouseArea {
                 anchors.fill: parent

@@ -11,6 +11,8 @@ Rectangle {
     property string buttonOneImagePressed: ""
     property string buttonTwoImageNormal: ""
     property string buttonTwoImagePressed: ""
+    property string buttonOneName: ""
+    property string buttonTwoName: ""
     property string headerLabel: ""
 
     signal buttonOneClicked()
@@ -34,6 +36,7 @@ Rectangle {
         opacity: root.buttonOneOpacity
         imageNormal: root.buttonOneImageNormal
         imagePressed: root.buttonOneImagePressed
+        Accessible.name: root.buttonOneName
         onButtonClicked: root.buttonOneClicked()
     }
 
@@ -50,6 +53,8 @@ Rectangle {
         elide: Text.ElideRight
         textFormat: Text.PlainText
         text: root.headerLabel
+        Accessible.role: Accessible.Heading
+        Accessible.name: root.headerLabel
     }
 
     ImageButton {
@@ -60,6 +65,7 @@ Rectangle {
         opacity: root.buttonTwoOpacity
         imageNormal: root.buttonTwoImageNormal
         imagePressed: root.buttonTwoImagePressed
+        Accessible.name: root.buttonTwoName
         onButtonClicked: root.buttonTwoClicked()
     }
 }

@@ -30,6 +30,7 @@ Item {
             buttonTwoImageNormal: "qrc:/images/info-button.png"
             buttonTwoImagePressed: "qrc:/images/info-button-pressed.png"
             headerLabel: qsTr("Shopping lists") + root.manager.nullString
+            buttonTwoName: qsTr("About") + root.manager.nullString
             onButtonTwoClicked: root.aboutButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
         }

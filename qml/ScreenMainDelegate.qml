@@ -20,6 +20,10 @@ Item {
 
     height: Theme.rowHeight
     clip: true
+    Accessible.role: Accessible.ListItem
+    Accessible.name: nameText.text + ", " + countText.text
+                     + (priceText.text === "" ? "" : ", " + priceText.text)
+    Accessible.onPressAction: root.shopClicked()
 
     Rectangle {
         id: background
@@ -35,6 +39,7 @@ Item {
     }
 
     Text {
+        id: nameText
         anchors.left: parent.left
         anchors.right: countText.left
         anchors.top: parent.top
@@ -63,6 +68,7 @@ Item {
     }
 
     Text {
+        id: priceText
         anchors.right: editButton.left
         anchors.top: parent.verticalCenter
         anchors.bottom: parent.bottom
@@ -82,6 +88,7 @@ Item {
         anchors.bottom: parent.bottom
         imageNormal: "qrc:/images/edit-button.png"
         imagePressed: "qrc:/images/edit-button-pressed.png"
+        Accessible.name: qsTr("Edit") + root.manager.nullString
         onButtonClicked: root.editClicked()
     }
 

@@ -18,6 +18,7 @@ Item {
 
     opacity: 0
     visible: opacity >= 0.001
+    Accessible.role: Accessible.PopupMenu
 
     FadeIn {
         id: openAnimation

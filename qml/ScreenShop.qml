@@ -66,6 +66,8 @@ Item {
             buttonTwoImageNormal: "qrc:/images/home-button.png"
             buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
             headerLabel: root.listModel.listName
+            buttonOneName: qsTr("Menu") + root.manager.nullString
+            buttonTwoName: qsTr("Home") + root.manager.nullString
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -81,6 +83,7 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
+                deleteName: qsTr("Delete") + root.manager.nullString
                 onToggleClicked: root.listModel.toggleItem(row.index)
                 onDeleteClicked: root.listModel.deleteItem(row.index)
             }

@@ -14,6 +14,7 @@ ListRow {
     required property string item_price
     required property string item_category_name
     required property string currencySymbol
+    property string deleteName: ""
 
     signal toggleClicked()
     signal deleteClicked()
@@ -23,6 +24,9 @@ ListRow {
         anchors.fill: parent
         opacity: root.item_type === "item" ? 1 : 0
         visible: opacity >= 0.001
+        Accessible.role: Accessible.ListItem
+        Accessible.name: rowTexts.spokenText
+        Accessible.onPressAction: root.toggleClicked()
 
         Rectangle {
             id: background
@@ -37,6 +41,7 @@ ListRow {
         }
 
         ItemRowTexts {
+            id: rowTexts
             anchors.left: parent.left
             anchors.right: deleteButton.left
             anchors.top: parent.top
@@ -56,6 +61,7 @@ ListRow {
             anchors.bottom: parent.bottom
             imageNormal: "qrc:/images/delete-button.png"
             imagePressed: "qrc:/images/delete-button-pressed.png"
+            Accessible.name: root.deleteName
             onButtonClicked: root.deleteClicked()
         }
 

@@ -10,6 +10,10 @@ Rectangle {
     property alias delegate: list.delegate
     property real shadingRadius: 10
     property int shadingBorderWidth: 1
+    // The wheel's value and range as a screen reader reads them: the digit on a digit wheel.
+    readonly property int value: list.currentIndex
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: list.count - 1
 
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
@@ -17,6 +21,11 @@ Rectangle {
     border.width: 3
     border.color: Theme.wheelBorderColor
     radius: 8
+    // A screen reader hears the entry in the band and turns the wheel entry by entry.
+    Accessible.role: Accessible.SpinBox
+    Accessible.name: (list.currentItem as Text)?.text.trim() ?? ""
+    Accessible.onIncreaseAction: list.incrementCurrentIndex()
+    Accessible.onDecreaseAction: list.decrementCurrentIndex()
 
     ListView {
         id: list

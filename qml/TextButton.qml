@@ -14,6 +14,9 @@ Rectangle {
     border.width: 1
     border.color: Theme.borderColor
     gradient: root.buttonNormalGradient
+    Accessible.role: Accessible.Button
+    Accessible.name: root.label
+    Accessible.onPressAction: root.buttonClicked()
 
     Text {
         anchors.fill: parent

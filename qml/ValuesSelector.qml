@@ -33,6 +33,7 @@ Item {
 
     width: 480
     height: 70
+    Accessible.role: Accessible.Grouping
 
     Row {
         anchors.fill: parent

@@ -12,6 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
     sway grim qt6-wayland
+    dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -1,7 +1,6 @@
 """The built program in a real window, driven by real input and read from screenshots; where to
-tap comes from the window itself (tovimar_e2e_layout), never from a copy of the layout."""
+tap comes from the window itself (its accessibility tree), never from a copy of the layout."""
 
-import json
 import os
 import shutil
 import subprocess
@@ -111,6 +110,8 @@ class Scenario:
     def __init__(self, pProgram, pShotsDir):
         self.program, self.shotsDir, self.shots = os.path.abspath(pProgram), pShotsDir, 0
         self.process = self.display = None
+        # What the program's environment holds beyond the home's, such as switches of Qt's own.
+        self.programEnvironment = {}
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
         self.root = tempfile.mkdtemp(prefix="tovimar-e2e-")
@@ -130,23 +131,11 @@ class Scenario:
         return dict(environment, **self.display.environment(), LANG="C.UTF-8",
                     HOME=os.path.join(self.root, pHome), XDG_RUNTIME_DIR=self.root)
 
-    def layout(self, pHelper, pQuestions):
-        """Where a window with no data puts the items that the questions find. Where sanitized,
-        the window tests' fast unwinding is the real window's: the offscreen helper's leak check
-        needs whole stacks to match the known leaks of the libraries."""
-        environment = self.environment("layout")
-        environment["ASAN_OPTIONS"] = f"{os.environ.get('ASAN_OPTIONS')}:fast_unwind_on_malloc=0"
-        answer = json.loads(subprocess.run(
-            [pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
-            env=environment, capture_output=True, check=True).stdout)
-        missing = [pQuestions[key] for key, found in answer.items() if found is None]
-        check(not missing, f"the window has no {missing}")
-        return answer
-
     def start(self):
         with open(os.path.join(self.shotsDir, "program.log"), "ab") as log:
-            self.process = subprocess.Popen([self.program], env=self.environment(), stdout=log,
-                                            stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
+            self.process = subprocess.Popen(
+                [self.program], env=dict(self.environment(), **self.programEnvironment),
+                stdout=log, stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
 
     def start_main_screen(self):
         self.start()

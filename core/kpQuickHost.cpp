@@ -2,6 +2,7 @@
 
 #include "kpApplicationManager.h"
 #include "kpQmlObjects.h"
+#include "kpTouchDialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -77,6 +78,7 @@ void makeHiddenScreensInSlices(QQuickWidget *pView)
 
 void showInitializationError()
 {
+    const kpTouchDialogs fitted;
     QMessageBox::critical(nullptr, QObject::tr("Error"),
                           QObject::tr("Application initialization error. Please, contact the "
                                       "developer."),
@@ -106,6 +108,7 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     auto view = std::make_unique<QQuickWidget>();
     view->setWindowTitle(QStringLiteral("Tovimar Lite"));
     pManager->setParentWidget(view.get());
+    new kpTouchDialogs(view.get());
     publish(view->rootContext(), pManager);
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));

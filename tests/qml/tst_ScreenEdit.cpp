@@ -23,7 +23,7 @@ private slots:
         QTRY_COMPARE(ok->opacity(), 1.0);
         auto category = answerInputDialog("dairy");
         view.tap(ok);
-        QVERIFY(category->seen);
+        QVERIFY(category->seen && category->fingerSized);
         QCOMPARE(view.named("editProductNameInput")->property("text").toString(), QString());
 
         // The new header became current: a tap on it clears the selection, so the next item
@@ -83,7 +83,7 @@ private slots:
         question = answerMessageBox(QMessageBox::Ok);
         QQuickItem *menu = view.openMenu(edit);
         view.tap(view.button(menu, "Delete All"));
-        QVERIFY(question->seen);
+        QVERIFY(question->seen && question->fingerSized);
         QCOMPARE(menu->opacity(), 0.0);
         const auto category = answerInputDialog("dairy");
         view.typeText("editProductNameInput", "eggs\r");

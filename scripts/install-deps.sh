@@ -12,6 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
     sway grim qt6-wayland
+    qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
 )
 
 missing=()

@@ -111,6 +111,8 @@ class Scenario:
     def __init__(self, pProgram, pShotsDir):
         self.program, self.shotsDir, self.shots = os.path.abspath(pProgram), pShotsDir, 0
         self.process = self.display = None
+        # Settings of the toolkit the scenario starts the program with, such as its input method.
+        self.toolkit = {}
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
         self.root = tempfile.mkdtemp(prefix="tovimar-e2e-")
@@ -127,7 +129,7 @@ class Scenario:
         """Nothing of the caller's desktop: the data, cache and settings folders are the home's."""
         environment = {key: value for key, value in os.environ.items()
                        if not key.startswith(("QT_", "WAYLAND_", "XDG_", "DISPLAY"))}
-        return dict(environment, **self.display.environment(), LANG="C.UTF-8",
+        return dict(environment, **self.display.environment(), **self.toolkit, LANG="C.UTF-8",
                     HOME=os.path.join(self.root, pHome), XDG_RUNTIME_DIR=self.root)
 
     def layout(self, pHelper, pQuestions):

@@ -41,5 +41,7 @@ endif()
 # Handheld shells are Wayland compositors: with Qt's Wayland platform the program runs there
 # natively, without it only through an X server the shell may not offer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# A device without a keyboard of its own types on Qt's on-screen keyboard.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-virtualkeyboard-plugin, qml6-module-qtquick-virtualkeyboard, qml6-module-qt-labs-folderlistmodel")
 
 include(CPack)

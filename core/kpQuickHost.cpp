@@ -4,6 +4,7 @@
 #include "kpDataLocation.h"
 #include "kpQmlObjects.h"
 #include "kpSingleInstance.h"
+#include "kpTouchDialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -79,6 +80,7 @@ void makeHiddenScreensInSlices(QQuickWidget *pView)
 
 void showInitializationError()
 {
+    const kpTouchDialogs fitted;
     QMessageBox::critical(nullptr, QObject::tr("Error"),
                           QObject::tr("Application initialization error. Please, contact the "
                                       "developer."),
@@ -127,6 +129,7 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     auto view = std::make_unique<QQuickWidget>();
     view->setWindowTitle(QStringLiteral("Tovimar Lite"));
     pManager->setParentWidget(view.get());
+    new kpTouchDialogs(view.get());
     publish(view->rootContext(), pManager);
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));

@@ -11,6 +11,7 @@ Row {
     property alias inputName: input.objectName
     // Whether a tap anywhere in the box gives the input the focus, or only a tap on the input.
     property bool boxTakesFocus: false
+    readonly property bool typing: input.activeFocus
 
     signal nameEntered(int row, string name)
 

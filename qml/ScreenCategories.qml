@@ -9,6 +9,8 @@ Item {
 
     required property ApplicationManager manager
     required property CategoriesDataModel categoriesModel
+    // How much of the screen an on-screen keyboard covers from below.
+    required property real keyboardOverlap
 
     signal menuButtonClicked()
     signal homeButtonClicked()
@@ -55,7 +57,9 @@ Item {
         ListView {
             id: listView
             width: parent.width
-            height: root.height - Theme.listHeightLoss
+            // While a name is typed, the list gives way to keep the input bar above the keyboard.
+            height: Math.max(0, root.height - Theme.listHeightLoss
+                                - (nameBar.typing ? root.keyboardOverlap : 0))
             clip: true
             flickableDirection: Flickable.VerticalFlick
             maximumFlickVelocity: 1000
@@ -73,6 +77,7 @@ Item {
         }
 
         NameInputBar {
+            id: nameBar
             width: parent.width
             list: listView
             inputName: "categoriesProductNameInput"

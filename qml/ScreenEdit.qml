@@ -11,6 +11,8 @@ Item {
     required property ListDataModel listModel
     required property MeasureUnitsDataModel measureUnitsModel
     required property string currencySymbol
+    // How much of the screen an on-screen keyboard covers from below.
+    required property real keyboardOverlap
     property alias menuOpacity: menu.opacity
     property string currentItemName: ""
 
@@ -87,7 +89,9 @@ Item {
         ListView {
             id: listView
             width: parent.width
-            height: root.height - Theme.listHeightLoss
+            // While a name is typed, the list gives way to keep the input bar above the keyboard.
+            height: Math.max(0, root.height - Theme.listHeightLoss
+                                - (nameBar.typing ? root.keyboardOverlap : 0))
             clip: true
             model: root.listModel
             delegate: ScreenEditDelegate {
@@ -114,6 +118,7 @@ Item {
             }
 
             NameInputBar {
+                id: nameBar
                 width: parent.width - 2 * Theme.rowButtonWidth
                 list: listView
                 inputName: "editProductNameInput"

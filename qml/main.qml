@@ -20,6 +20,14 @@ Rectangle {
     readonly property MeasureUnitsDataModel measureUnitsModel: measureUnitsDataModel
     // qmllint enable unqualified
 
+    // An on-screen keyboard, where one shows: it tells its place on the screen.
+    property rect keyboardRectangle: InputMethod.visible ? InputMethod.keyboardRectangle
+                                                        : Qt.rect(0, 0, 0, 0)
+    // How far the keyboard reaches into the window from below: the screens keep what is typed
+    // above it.
+    readonly property real keyboardOverlap: root.keyboardRectangle.height > 0
+        ? Math.max(0, root.height - root.keyboardRectangle.y + root.mapToGlobal(0, 0).y) : 0
+
     // Leaving the open list for the overview: the overview reads the list's file, so the list is
     // written first.
     function saveList() {
@@ -29,6 +37,10 @@ Rectangle {
 
     function currencySymbolBinding() {
         return Qt.binding(() => root.currencyUnitsModel.currentCurrencySymbol)
+    }
+
+    function keyboardOverlapBinding() {
+        return Qt.binding(() => root.keyboardOverlap)
     }
 
     objectName: "mainWindow"
@@ -100,7 +112,8 @@ Rectangle {
             manager: root.manager,
             listModel: root.listModel,
             measureUnitsModel: root.measureUnitsModel,
-            currencySymbol: root.currencySymbolBinding()
+            currencySymbol: root.currencySymbolBinding(),
+            keyboardOverlap: root.keyboardOverlapBinding()
         })
     }
     Connections {
@@ -122,7 +135,11 @@ Rectangle {
         id: screenCategories
         stateName: "screenCategories"
         source: "ScreenCategories.qml"
-        initialProperties: ({manager: root.manager, categoriesModel: root.categoriesModel})
+        initialProperties: ({
+            manager: root.manager,
+            categoriesModel: root.categoriesModel,
+            keyboardOverlap: root.keyboardOverlapBinding()
+        })
     }
     Connections {
         target: screenCategories.screen

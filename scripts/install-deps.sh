@@ -13,6 +13,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev
     sway grim qt6-wayland
     dbus at-spi2-core python3-pyatspi
+    qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
 )
 
 missing=()

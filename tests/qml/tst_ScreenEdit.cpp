@@ -1,5 +1,7 @@
 #include "kpQmlTestView.h"
 
+#include <QStyleHints>
+
 using namespace kpTestSupport;
 
 class tst_ScreenEdit : public QObject
@@ -23,7 +25,7 @@ private slots:
         QTRY_COMPARE(ok->opacity(), 1.0);
         auto category = answerInputDialog("dairy");
         view.tap(ok);
-        QVERIFY(category->seen);
+        QVERIFY(category->seen && category->fingerSized);
         QCOMPARE(view.named("editProductNameInput")->property("text").toString(), QString());
 
         // The new header became current: a tap on it clears the selection, so the next item
@@ -83,11 +85,54 @@ private slots:
         question = answerMessageBox(QMessageBox::Ok);
         QQuickItem *menu = view.openMenu(edit);
         view.tap(view.button(menu, "Delete All"));
-        QVERIFY(question->seen);
+        QVERIFY(question->seen && question->fingerSized);
         QCOMPARE(menu->opacity(), 0.0);
         const auto category = answerInputDialog("dairy");
         view.typeText("editProductNameInput", "eggs\r");
         QVERIFY(category->seen);
+    }
+
+    // While a product name is typed, an on-screen keyboard over the lower half of the window, or
+    // the window shrunk to make room for one, leaves the input bar and its "Ok" whole above it.
+    // The typed text and the current row stay; once the keyboard goes, the screen is as before.
+    void nameBarStaysAboveTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("shrunk");
+        for (const char *screen : {"ScreenEdit", "ScreenCategories"}) {
+            QTest::addRow("%s, keyboard over the window", screen) << screen << false;
+            QTest::addRow("%s, window shrunk", screen) << screen << true;
+        }
+    }
+    void nameBarStaysAboveTheKeyboard()
+    {
+        QFETCH(QString, screen);
+        QFETCH(bool, shrunk);
+        QGuiApplication::styleHints()->setCursorFlashTime(0); // a cursor that does not blink
+        kpQmlTestView view(kpQmlTestView::List | kpQmlTestView::Catalogue);
+        QQuickItem *shown = view.enter("ScreenEdit");
+        if (screen == "ScreenCategories")
+            shown = view.tapTo(view.button(shown, "Categories"), screen);
+        view.tap(view.row(shown, 1));
+        const QString input
+            = screen == "ScreenEdit" ? "editProductNameInput" : "categoriesProductNameInput";
+        view.typeText(input, "Jam");
+        QQuickItem *window = view.view()->rootObject();
+        QTRY_VERIFY(!view.animating(window));
+        const QImage before = view.view()->grabFramebuffer();
+        const auto keyboard = [&](QRectF pKeys) {
+            window->setProperty("keyboardRectangle",
+                                pKeys.translated(window->mapToGlobal(QPointF(0, 0))));
+        };
+        shrunk ? view.view()->resize(800, 240) : keyboard({0, 240, 800, 240});
+
+        QQuickItem *bar = view.find(shown, "NameInputBar");
+        // The bar with its "Ok" just above the keyboard.
+        QTRY_COMPARE(bar->mapToScene(QPointF(bar->width(), bar->height())), QPointF(800, 240));
+        QCOMPARE(view.named(input)->property("text"), "Jam");
+        QCOMPARE(view.find(shown, "QQuickListView")->property("currentIndex"), 1);
+        shrunk ? view.view()->resize(800, 480) : keyboard({});
+        QTRY_COMPARE(view.view()->grabFramebuffer(), before);
     }
 };
 

@@ -25,9 +25,10 @@ private slots:
         const auto about = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(main, "info-button.png"));
         QCOMPARE(about->title, "About");
+        QVERIFY(about->fingerSized);
         const auto question = answerMessageBox(QMessageBox::Cancel);
         view.longPress(view.row(main, 0), question);
-        QCOMPARE(question->title, "Delete list");
+        QVERIFY(question->title == "Delete list" && question->fingerSized);
 
         view.tap(view.button(view.screen("ScreenShop"), "menu-button.png"));
         QTRY_VERIFY(view.view()->isFullScreen());
@@ -36,7 +37,7 @@ private slots:
 
         const auto name = answerInputDialog(QString(), false);
         view.tap(view.button(main, "New"));
-        QVERIFY(name->seen);
+        QVERIFY(name->seen && name->fingerSized);
         QCOMPARE(view.state(), QString());
         QVERIFY(QFile::remove(listsDirectory() + "/demo-list.kpl"));
         view.tap(view.row(main, 0));

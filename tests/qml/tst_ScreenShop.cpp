@@ -48,7 +48,7 @@ private slots:
         view.tap(view.row(shop, 0));
         const auto question = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(view.row(shop, 1), "delete-button.png"));
-        QVERIFY(question->seen);
+        QVERIFY(question->seen && question->fingerSized);
         QCOMPARE(view.list()->rowCount(), 2);
         QVERIFY(view.list()->items(false).isEmpty());
 

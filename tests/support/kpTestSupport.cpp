@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 namespace kpTestSupport {
@@ -14,6 +18,24 @@ namespace kpTestSupport {
 namespace {
 
 constexpr int DialogPollMs = 5;
+
+bool fingerSized(const QDialog *pDialog)
+{
+    const QWidget *window = pDialog->parentWidget();
+    const QRect inside = pDialog->layout()->contentsRect();
+    const auto fits = [&](const QWidget *pPart) {
+        if (auto *button = qobject_cast<const QPushButton *>(pPart))
+            return button->width() >= 120 && button->height() >= 60;
+        if (auto *field = qobject_cast<const QLineEdit *>(pPart))
+            return field->width() == inside.width() && QFontInfo(field->font()).pixelSize() == 25;
+        auto *label = qobject_cast<const QLabel *>(pPart);
+        return !label || label->text().isEmpty() || QFontInfo(label->font()).pixelSize() == 25;
+    };
+    const QList<QWidget *> parts = pDialog->findChildren<QWidget *>();
+    return window && pDialog->width() >= window->width() - 70
+        && window->geometry().contains(pDialog->geometry())
+        && std::all_of(parts.cbegin(), parts.cend(), fits);
+}
 
 // Answers the next modal dialog of the given kind once it shows, noting what it showed first.
 // Each answer waits for its own kind, so that answers scheduled together for a dialog and the box
@@ -29,7 +51,8 @@ answer(QString (Dialog::*pText)() const, std::function<void(Dialog *)> pAnswer,
             answer(pText, pAnswer, pSeen);
             return;
         }
-        *pSeen = {true, dialog->windowTitle(), (dialog->*pText)(), dialog->parentWidget()};
+        *pSeen = {true, dialog->windowTitle(), (dialog->*pText)(), dialog->parentWidget(),
+                  fingerSized(dialog)};
         pAnswer(dialog);
     });
     return pSeen;

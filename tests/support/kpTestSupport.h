@@ -17,6 +17,9 @@ struct kpSeenDialog
     QString title;
     QString text;
     QWidget *parent = nullptr;
+    // Over the window and nearly as wide, every button at least 120 x 60 pixels, its texts and
+    // its field at the screens' text size and the field as wide as the dialog allows.
+    bool fingerSized = false;
 };
 
 namespace kpTestSupport {

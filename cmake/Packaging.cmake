@@ -15,6 +15,14 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Cross-built, the package is the target architecture's, and dpkg-shlibdeps reads the program
+# with that architecture's objdump and looks its libraries up among that architecture's packages.
+if(CMAKE_CROSSCOMPILING)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TOVIMAR_DEBIAN_ARCH})
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackTargetArchitecture.cmake)
+    file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
+        CONTENT "set(ENV{DEB_HOST_ARCH} ${TOVIMAR_DEBIAN_ARCH})\n")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 

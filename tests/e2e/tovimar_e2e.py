@@ -3,6 +3,7 @@ tap comes from the window itself (tovimar_e2e_layout), never from a copy of the 
 
 import json
 import os
+import shlex
 import shutil
 import subprocess
 import sys
@@ -12,6 +13,10 @@ import xml.etree.ElementTree as ElementTree
 import zlib
 
 WIDTH, HEIGHT = 800, 480
+# Cross-built, the programs run through the emulator; there, as where sanitized, they are slower
+# and every wait for them is longer by the tests' time limit scale.
+EMULATOR = shlex.split(os.environ.get("TOVIMAR_EMULATOR", ""))
+SLOWER = int(os.environ.get("TOVIMAR_TEST_TIMEOUT_SCALE", "1"))
 
 
 class Failed(Exception):
@@ -40,7 +45,7 @@ def centre(pRect):
 
 def stop(pProcess):
     pProcess.terminate()
-    pProcess.wait(10)
+    pProcess.wait(10 * SLOWER)
 
 
 class Shot:
@@ -110,6 +115,7 @@ class Scenario:
 
     def __init__(self, pProgram, pShotsDir):
         self.program, self.shotsDir, self.shots = os.path.abspath(pProgram), pShotsDir, 0
+        self.emulator = EMULATOR
         self.process = self.display = None
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
@@ -137,7 +143,7 @@ class Scenario:
         environment = self.environment("layout")
         environment["ASAN_OPTIONS"] = f"{os.environ.get('ASAN_OPTIONS')}:fast_unwind_on_malloc=0"
         answer = json.loads(subprocess.run(
-            [pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
+            [*EMULATOR, pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
             env=environment, capture_output=True, check=True).stdout)
         missing = [pQuestions[key] for key, found in answer.items() if found is None]
         check(not missing, f"the window has no {missing}")
@@ -145,8 +151,9 @@ class Scenario:
 
     def start(self):
         with open(os.path.join(self.shotsDir, "program.log"), "ab") as log:
-            self.process = subprocess.Popen([self.program], env=self.environment(), stdout=log,
-                                            stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
+            self.process = subprocess.Popen([*self.emulator, self.program], env=self.environment(),
+                                            stdout=log, stderr=log, stdin=subprocess.DEVNULL,
+                                            cwd=self.root)
 
     def start_main_screen(self):
         self.start()
@@ -159,7 +166,7 @@ class Scenario:
 
     def window(self, pTitle, pShown=True):
         """The window once it is shown, or once it is gone."""
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + 20 * SLOWER
         while bool(found := self.xdotool("search", "--onlyvisible", "--name",
                                          f"^({pTitle})$").split()) != pShown:
             check(time.monotonic() < deadline, f'the window "{pTitle}", {pShown=}')
@@ -181,7 +188,7 @@ class Scenario:
     def wait(self, pCondition=lambda shot: True, pWhat="rest", pTimeout=20):
         """The screen once it fulfils the condition and has not moved for five times the pause
         between the fades of a move. A blinking cursor changes fewer rows than a move."""
-        deadline = time.monotonic() + pTimeout
+        deadline = time.monotonic() + pTimeout * SLOWER
         previous, quietSince = self.display.capture(), time.monotonic()
         while True:
             check(self.process.poll() is None, f"the program ended ({self.process.returncode})")

@@ -3,7 +3,6 @@ tap comes from the window itself (tovimar_e2e_layout), never from a copy of the 
 
 import json
 import os
-import shlex
 import shutil
 import subprocess
 import sys
@@ -13,10 +12,7 @@ import xml.etree.ElementTree as ElementTree
 import zlib
 
 WIDTH, HEIGHT = 800, 480
-# Cross-built, the programs run through the emulator; there, as where sanitized, they are slower
-# and every wait for them is longer by the tests' time limit scale.
-EMULATOR = shlex.split(os.environ.get("TOVIMAR_EMULATOR", ""))
-SLOWER = int(os.environ.get("TOVIMAR_TEST_TIMEOUT_SCALE", "1"))
+SLOWER = int(os.environ.get("TOVIMAR_TEST_TIMEOUT_SCALE", "1"))  # emulated or sanitized
 
 
 class Failed(Exception):
@@ -45,7 +41,7 @@ def centre(pRect):
 
 def stop(pProcess):
     pProcess.terminate()
-    pProcess.wait(10 * SLOWER)
+    pProcess.wait(10)
 
 
 class Shot:
@@ -115,7 +111,6 @@ class Scenario:
 
     def __init__(self, pProgram, pShotsDir):
         self.program, self.shotsDir, self.shots = os.path.abspath(pProgram), pShotsDir, 0
-        self.emulator = EMULATOR
         self.process = self.display = None
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
@@ -143,20 +138,19 @@ class Scenario:
         environment = self.environment("layout")
         environment["ASAN_OPTIONS"] = f"{os.environ.get('ASAN_OPTIONS')}:fast_unwind_on_malloc=0"
         answer = json.loads(subprocess.run(
-            [*EMULATOR, pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
+            [pHelper, *(f"{key}={path}" for key, path in pQuestions.items())],
             env=environment, capture_output=True, check=True).stdout)
         missing = [pQuestions[key] for key, found in answer.items() if found is None]
         check(not missing, f"the window has no {missing}")
         return answer
 
-    def start(self):
+    def start(self, pHome="home"):
         with open(os.path.join(self.shotsDir, "program.log"), "ab") as log:
-            self.process = subprocess.Popen([*self.emulator, self.program], env=self.environment(),
-                                            stdout=log, stderr=log, stdin=subprocess.DEVNULL,
-                                            cwd=self.root)
+            self.process = subprocess.Popen([self.program], env=self.environment(pHome), stdout=log,
+                                            stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
 
-    def start_main_screen(self):
-        self.start()
+    def start_main_screen(self, pHome="home"):
+        self.start(pHome)
         return self.save("main screen", self.wait(lambda shot: shot.fills(self.blank),
                                                   "a first frame filling the screen", 30))
 

@@ -1,13 +1,10 @@
 """The program as the Debian package installs it: its catalogues beside it, its descriptions
 passing their validators and its icons where a desktop looks; the package's architecture and
-dependencies (Qt's Wayland platform recommended); and the installed program starting. A
-cross-built package holds the build machine's catalogues, and its program, emulated, shows the
-main screen exactly as the build machine's does."""
+dependencies (Qt's Wayland platform recommended); and the installed program's main screen."""
 
 import glob
 import os
 import re
-import shutil
 import subprocess
 import xml.etree.ElementTree as ElementTree
 
@@ -72,36 +69,21 @@ def scenario(pScenario):
               for field in ("Package", "Version", "Architecture", "Depends", "Recommends")}
     named = {name: {re.split(r"[\s(]", clause.strip())[0] for clause in fields[name].split(",")}
              for name in ("Depends", "Recommends")}
-    architecture = os.environ.get("TOVIMAR_DEBIAN_ARCH") or tool("dpkg", "--print-architecture")
     e2e.check((fields["Package"], fields["Version"], fields["Architecture"])
-              == ("tovimar", version, architecture.strip())
+              == ("tovimar", version, os.environ["TOVIMAR_DEBIAN_ARCH"])
               and DEPENDS <= named["Depends"] and "qt6-wayland" in named["Recommends"],
               f"the package's fields are {fields}")
     tool("dpkg-deb", "--extract", packages[0], f"{folder}/root")
     e2e.check(os.listdir(f"{folder}/root") == ["usr"], "the package installs outside /usr")
     check_layout(f"{folder}/root/usr", version)
     shot = pScenario.start_main_screen()
-    if "TOVIMAR_HOST_BUILD_DIR" in os.environ:
-        compare_with_host(pScenario, shot, f"{folder}/root/usr/lib/tovimar",
-                          os.environ["TOVIMAR_HOST_BUILD_DIR"])
-
-
-def compare_with_host(pScenario, pShot, pProgramDir, pHostBuildDir):
-    """The cross-built package against the build machine's build: the same catalogue bytes, and
-    the same main screen from a fresh data folder. The drivers' floating point differs by
-    architecture in the last bits, which shows in the smoothing of glyph edges: those pixels may
-    differ by a few shades."""
-    for code in ("en", "ru"):
-        paths = [os.path.join(folder, "data", f"categories_{code}.db")
-                 for folder in (pProgramDir, pHostBuildDir)]
-        with open(paths[0], "rb") as packed, open(paths[1], "rb") as built:
-            e2e.check(packed.read() == built.read(), f"{paths[0]} differs from {paths[1]}")
-    e2e.stop(pScenario.process)
-    shutil.rmtree(os.path.join(pScenario.root, "home"), ignore_errors=True)
-    pScenario.program, pScenario.emulator = os.path.join(pHostBuildDir, "tovimar"), []
-    hostShot = pScenario.start_main_screen()
-    differing = pShot.differing(hostShot, (0, 0, e2e.WIDTH, e2e.HEIGHT), 8)
-    e2e.check(differing == 0, f"{differing} pixels differ from the build machine's main screen")
+    # Cross-built: as the build machine's program draws it, but for a few shades at glyph edges.
+    if host := os.environ.get("TOVIMAR_HOST_BUILD_DIR"):
+        e2e.stop(pScenario.process)
+        pScenario.program = os.path.join(host, "tovimar")
+        hostShot = pScenario.start_main_screen("host")
+        differing = shot.differing(hostShot, (0, 0, e2e.WIDTH, e2e.HEIGHT), 8)
+        e2e.check(differing == 0, f"{differing} pixels differ from the build machine's screen")
 
 
 if __name__ == "__main__":

@@ -15,6 +15,15 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Cross-built, the package is the target architecture's. dpkg-shlibdeps finds the libraries, and
+# the packages they come from, by the architecture of the program itself; told the target's, it
+# reads the program with the target's objdump.
+if(CMAKE_CROSSCOMPILING)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TOVIMAR_DEBIAN_ARCH})
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackTargetArchitecture.cmake)
+    file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
+        CONTENT "set(ENV{DEB_HOST_ARCH} ${TOVIMAR_DEBIAN_ARCH})\n")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 

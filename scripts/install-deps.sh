@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the headless run need, when missing.
+# With an architecture (arm64, armhf), also what cross-builds for it and runs its tests under
+# emulation: the foreign architecture in dpkg, its cross compiler, its Qt and the emulator.
 set -euo pipefail
 
+arch=${1:-}
 packages=(
     cmake g++ make ninja-build clang-format
     qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
@@ -15,6 +18,15 @@ packages=(
     dbus at-spi2-core python3-pyatspi
     qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
 )
+if [ -n "$arch" ]; then
+    packages+=(crossbuild-essential-"$arch" qemu-user-static lintian)
+    for package in qt6-base-dev qt6-declarative-dev qt6-tools-dev zlib1g-dev \
+        qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
+        qml6-module-qtqml qml6-module-qtqml-models qml6-module-qttest qml6-module-qtquick-layouts \
+        qt6-wayland; do
+        packages+=("$package:$arch")
+    done
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -30,5 +42,10 @@ else
     sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Other builds may be installing at the same time: wait for dpkg rather than fail.
+apt_get=("${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600)
+if [ -n "$arch" ] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+    "${sudo[@]}" dpkg --add-architecture "$arch"
+fi
+"${apt_get[@]}" update -qq
+"${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -11,6 +11,7 @@ import xml.etree.ElementTree as ElementTree
 import zlib
 
 WIDTH, HEIGHT = 800, 480
+SLOWER = int(os.environ.get("TOVIMAR_TEST_TIMEOUT_SCALE", "1"))  # emulated or sanitized
 
 
 class Failed(Exception):
@@ -131,14 +132,14 @@ class Scenario:
         return dict(environment, **self.display.environment(), LANG="C.UTF-8",
                     HOME=os.path.join(self.root, pHome), XDG_RUNTIME_DIR=self.root)
 
-    def start(self):
+    def start(self, pHome="home"):
         with open(os.path.join(self.shotsDir, "program.log"), "ab") as log:
             self.process = subprocess.Popen(
-                [self.program], env=dict(self.environment(), **self.programEnvironment),
+                [self.program], env=dict(self.environment(pHome), **self.programEnvironment),
                 stdout=log, stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
 
-    def start_main_screen(self):
-        self.start()
+    def start_main_screen(self, pHome="home"):
+        self.start(pHome)
         return self.save("main screen", self.wait(lambda shot: shot.fills(self.blank),
                                                   "a first frame filling the screen", 30))
 
@@ -148,7 +149,7 @@ class Scenario:
 
     def window(self, pTitle, pShown=True):
         """The window once it is shown, or once it is gone."""
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + 20 * SLOWER
         while bool(found := self.xdotool("search", "--onlyvisible", "--name",
                                          f"^({pTitle})$").split()) != pShown:
             check(time.monotonic() < deadline, f'the window "{pTitle}", {pShown=}')
@@ -170,7 +171,7 @@ class Scenario:
     def wait(self, pCondition=lambda shot: True, pWhat="rest", pTimeout=20):
         """The screen once it fulfils the condition and has not moved for five times the pause
         between the fades of a move. A blinking cursor changes fewer rows than a move."""
-        deadline = time.monotonic() + pTimeout
+        deadline = time.monotonic() + pTimeout * SLOWER
         previous, quietSince = self.display.capture(), time.monotonic()
         while True:
             check(self.process.poll() is None, f"the program ended ({self.process.returncode})")

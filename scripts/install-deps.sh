@@ -23,7 +23,8 @@ if [ -n "$arch" ]; then
     for package in qt6-base-dev qt6-declarative-dev qt6-tools-dev zlib1g-dev \
         qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
         qml6-module-qtqml qml6-module-qtqml-models qml6-module-qttest qml6-module-qtquick-layouts \
-        qt6-wayland; do
+        qt6-wayland qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard \
+        qml6-module-qt-labs-folderlistmodel; do
         packages+=("$package:$arch")
     done
 fi

@@ -67,14 +67,6 @@ class Tree:
         self.counts[pLabel] = sum(bool(name) for _, name in nodes)
         return {name for _, name in nodes if name}
 
-    def answer(self, pTitle, pText):
-        """Fills in a dialog of the window system and confirms it."""
-        dialog = self.find("dialog", pTitle)
-        self.until(lambda: self.find("text", None, dialog).queryEditableText().setTextContents(
-            pText), f'the text of "{pTitle}"')
-        self.tap("push button", "OK", dialog)
-        self.until(lambda: not dialog.getState().contains(self.atspi.STATE_SHOWING), "no dialog")
-
 
 def main(pScenario):
     """Under a session bus of its own with the accessibility bus on it, in a home of its own."""

@@ -55,6 +55,12 @@ Row {
             Accessible.role: Accessible.EditableText
             Accessible.name: root.inputLabel
             onAccepted: root.enterName()
+            // A screen that goes takes its focus along: the keyboard would stay up over the next
+            // screen and type into this hidden input.
+            onVisibleChanged: {
+                if (!input.visible)
+                    input.focus = false
+            }
         }
     }
 

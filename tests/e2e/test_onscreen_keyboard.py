@@ -1,14 +1,14 @@
-"""Qt's on-screen keyboard in a real window: a tap on the list-name dialog's field raises the
-keyboard and the whole dialog stands above it; a tap on the edit screen's product-name input
-raises it and the input bar, with what is typed, stands right above it."""
+"""Qt's on-screen keyboard in a real window, what is tapped found in the accessibility tree: a tap
+on the list-name dialog's field raises the keyboard and the whole dialog stands above it; a tap on
+the edit or the categories screen's product-name input raises it, and the input bar with its Ok
+and the typed name stands right above it. Each sight goes into the gallery folder given."""
 
+import os
+import subprocess
 import time
 
+import tovimar_atspi as atspi
 import tovimar_e2e as e2e
-
-LAYOUT = {"mainNew": "ScreenMain TextButton[label=New]",
-          "editInput": "QQuickTextInput[objectName=editProductNameInput]",
-          "editCategories": "ScreenEdit TextButton[label=Categories]"}
 
 
 def keyboard_top(pShot):
@@ -18,53 +18,71 @@ def keyboard_top(pShot):
     return next((y for y in range(e2e.HEIGHT // 3, e2e.HEIGHT) if dark(pShot.row(y))), None)
 
 
-def with_keyboard(pScenario):
-    """The screen once the keyboard has come up and the window has made room; a blinking cursor
-    never lets it rest."""
+def with_keyboard(pScenario, pCondition=lambda shot: True):
+    """The screen once the keyboard shows, the window has made room and the condition holds; a
+    blinking cursor never lets it rest."""
     deadline = time.monotonic() + 20
-    while keyboard_top(pScenario.display.capture()) is None:
-        e2e.check(time.monotonic() < deadline, "the keyboard did not show")
+    while keyboard_top(shot := pScenario.display.capture()) is None or not pCondition(shot):
+        if time.monotonic() > deadline:
+            raise e2e.Failed("the keyboard or what is typed did not show "
+                             f"({pScenario.save('no keyboard', shot).path})")
         time.sleep(0.1)
     time.sleep(0.5)
-    return pScenario.save("keyboard")
+    return pScenario.display.capture()
 
 
-def geometry(pScenario, pWindow):
-    shell = dict(line.split("=") for line in
-                 pScenario.xdotool("getwindowgeometry", "--shell", pWindow).split())
-    return [int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")]
+def to_gallery(pScenario, pShot, pGallery, pName):
+    pScenario.save(pName, pShot)
+    subprocess.run(["convert", pShot.path, os.path.join(pGallery, f"en-{pName}.png")], check=True)
 
 
-def scenario(pScenario, pLayoutHelper):
-    layout = pScenario.layout(pLayoutHelper, LAYOUT)
-    pScenario.programEnvironment = {"QT_IM_MODULE": "qtvirtualkeyboard"}
+def check_above(pTree, pNode, pTop, pWhat):
+    _, y, _, height = pTree.rectangle(pNode)
+    e2e.check(0 <= y and y + height <= pTop, f"{pWhat} at {y}..{y + height}, the keyboard at {pTop}")
+    return y + height
+
+
+def type_into(pScenario, pTree, pField, pText):
+    """Taps the field and types: the screen and the keyboard's top once the text shows."""
+    pScenario.tap(e2e.centre(pTree.rectangle(pField)))
+    empty = with_keyboard(pScenario)
+    pScenario.xdotool("type", "--delay", "25", pText)
+    typed = with_keyboard(pScenario, lambda shot: shot.differing(
+        empty, pTree.rectangle(pField)) > 100)
+    pTree.until(lambda: pField.queryText().getText(0, -1) == pText, f'"{pText}" typed')
+    return typed, keyboard_top(typed)
+
+
+def type_product(pScenario, pTree, pGallery, pName):
+    """Once no keyboard shows, types into the shown screen's product-name input, which stays
+    right above the keyboard with its Ok."""
+    pScenario.wait(lambda shot: keyboard_top(shot) is None, "the keyboard gone")
+    field = pTree.find("text", "Product name")
+    shot, top = type_into(pScenario, pTree, field, "Milk")
+    check_above(pTree, field, top, "the input")
+    bottom = check_above(pTree, pTree.find("push button", "Ok"), top, "its Ok")
+    e2e.check(bottom == top, f"the input bar ends at {bottom}, the keyboard begins at {top}")
+    to_gallery(pScenario, shot, pGallery, pName)
+
+
+def scenario(pScenario, pGallery):
+    os.makedirs(pGallery, exist_ok=True)
+    pScenario.programEnvironment = {"QT_IM_MODULE": "qtvirtualkeyboard",
+                                    "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
     pScenario.start_main_screen()
-    pScenario.tap(e2e.centre(layout["mainNew"]))
-    dialog = pScenario.window("List name")
-    x, y, width, height = geometry(pScenario, dialog)
-    # The field lies below the label, above the buttons.
-    pScenario.tap((x + width // 2, y + height * 3 // 10))
-    top = keyboard_top(with_keyboard(pScenario))
-    x, y, width, height = geometry(pScenario, dialog)
-    e2e.check(0 <= y and y + height <= top, f"the dialog {y}..{y + height}, the keyboard at {top}")
-    pScenario.xdotool("type", "--delay", "25", "Week")
+    tree = atspi.Tree(pScenario)
+    tree.tap("push button", "New")
+    dialog = tree.find("dialog", "List name")
+    shot, top = type_into(pScenario, tree, tree.find("text", None, dialog), "Week")
+    check_above(tree, dialog, top, "the dialog")
+    to_gallery(pScenario, shot, pGallery, "12-list-name-keyboard")
     pScenario.xdotool("key", "Return")
-    pScenario.window("List name", False)
-    edit = pScenario.wait(lambda shot: keyboard_top(shot) is None, "the keyboard gone")
-
-    pScenario.tap(e2e.centre(layout["editInput"]))
-    pScenario.xdotool("type", "--delay", "25", "Milk")
-    shot = with_keyboard(pScenario)
-    top = keyboard_top(shot)
-    _, barTop, buttonWidth, barHeight = layout["editCategories"]
-    lifted = top - barHeight
-    # Drawn as before, but for a shade of smoothing.
-    moved = sum(abs(a - b) > 40 for row in range(barHeight) for a, b in zip(
-        shot.row(lifted + row, 0, buttonWidth), edit.row(barTop + row, 0, buttonWidth)))
-    e2e.check(moved <= 50, f"the input bar is not right above the keyboard at {top}")
-    middle = barTop + barHeight // 2
-    e2e.check(shot.row(lifted + barHeight // 2) != edit.row(middle), "the typed name is not shown")
+    tree.find("heading", "Week")
+    type_product(pScenario, tree, pGallery, "13-edit-keyboard")
+    tree.tap("push button", "Categories")
+    tree.find("heading", "Categories")
+    type_product(pScenario, tree, pGallery, "14-categories-keyboard")
 
 
 if __name__ == "__main__":
-    e2e.run(scenario)
+    atspi.main(scenario)

@@ -20,7 +20,8 @@ class Tree:
 
     def __init__(self, pScenario):
         import pyatspi
-        self.atspi, self.scenario, self.counts = pyatspi, pScenario, {}
+        from gi.repository import GLib
+        self.atspi, self.gone, self.scenario, self.counts = pyatspi, GLib.GError, pScenario, {}
         self.application = self.until(lambda: next(
             (application for application in pyatspi.Registry.getDesktop(0)
              if application and application.get_process_id() == pScenario.process.pid), None),
@@ -28,10 +29,17 @@ class Tree:
 
     def until(self, pLook, pWhat):
         deadline = time.monotonic() + 20
-        while not (found := pLook()):
+        while not (found := self.look(pLook)):
             e2e.check(time.monotonic() < deadline, f"not in the tree: {pWhat}")
             time.sleep(0.1)
         return found
+
+    def look(self, pLook):
+        """What the look finds; nothing yet where an accessible went while it was read."""
+        try:
+            return pLook()
+        except self.gone:
+            return None
 
     def shown(self, pNode=None):
         """Every accessible that shows, in reading order; a hidden one hides its children."""

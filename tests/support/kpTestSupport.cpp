@@ -22,7 +22,8 @@ constexpr int DialogPollMs = 5;
 bool fingerSized(const QDialog *pDialog)
 {
     const QWidget *window = pDialog->parentWidget();
-    const QRect inside = pDialog->layout()->contentsRect();
+    // The layout's own rectangle is set only as it is next laid out, the dialog's at once.
+    const QRect inside = pDialog->contentsRect() - pDialog->layout()->contentsMargins();
     const auto fits = [&](const QWidget *pPart) {
         if (auto *button = qobject_cast<const QPushButton *>(pPart))
             return button->width() >= 120 && button->height() >= 60;

@@ -19,50 +19,43 @@ def keyboard_top(pShot):
 
 
 def with_keyboard(pScenario, pCondition=lambda shot: True):
-    """The screen once the keyboard shows, the window has made room and the condition holds; a
-    blinking cursor never lets it rest."""
+    """The screen once the keyboard shows and the condition holds (a blinking cursor never rests)."""
     deadline = time.monotonic() + 20
     while keyboard_top(shot := pScenario.display.capture()) is None or not pCondition(shot):
-        if time.monotonic() > deadline:
-            raise e2e.Failed("the keyboard or what is typed did not show "
-                             f"({pScenario.save('no keyboard', shot).path})")
+        e2e.check(time.monotonic() < deadline, f"no keyboard ({pScenario.save('none', shot).path})")
         time.sleep(0.1)
     time.sleep(0.5)
     return pScenario.display.capture()
 
 
-def to_gallery(pScenario, pShot, pGallery, pName):
-    pScenario.save(pName, pShot)
-    subprocess.run(["convert", pShot.path, os.path.join(pGallery, f"en-{pName}.png")], check=True)
-
-
-def check_above(pTree, pNode, pTop, pWhat):
-    _, y, _, height = pTree.rectangle(pNode)
-    e2e.check(0 <= y and y + height <= pTop, f"{pWhat} at {y}..{y + height}, the keyboard at {pTop}")
-    return y + height
-
-
-def type_into(pScenario, pTree, pField, pText):
-    """Taps the field and types: the screen and the keyboard's top once the text shows."""
+def type_into(pScenario, pTree, pField, pText, pGallery, pName):
+    """Taps the field and types; once the text shows, the sight goes to the gallery. Returns the
+    keyboard's top."""
     pScenario.tap(e2e.centre(pTree.rectangle(pField)))
     empty = with_keyboard(pScenario)
     pScenario.xdotool("type", "--delay", "25", pText)
     typed = with_keyboard(pScenario, lambda shot: shot.differing(
         empty, pTree.rectangle(pField)) > 100)
     pTree.until(lambda: pField.queryText().getText(0, -1) == pText, f'"{pText}" typed')
-    return typed, keyboard_top(typed)
+    pScenario.save(pName, typed)
+    subprocess.run(["convert", typed.path, os.path.join(pGallery, f"en-{pName}.png")], check=True)
+    return keyboard_top(typed)
+
+
+def bottom_above(pTree, pNode, pTop):
+    _, y, _, height = pTree.rectangle(pNode)
+    e2e.check(0 <= y and y + height <= pTop, f"{pNode.name} at {y}..{y + height}, keys at {pTop}")
+    return y + height
 
 
 def type_product(pScenario, pTree, pGallery, pName):
-    """Once no keyboard shows, types into the shown screen's product-name input, which stays
-    right above the keyboard with its Ok."""
+    """Once no keyboard shows, types into the shown screen's product-name input: the input bar
+    with its Ok ends right where the keyboard begins."""
     pScenario.wait(lambda shot: keyboard_top(shot) is None, "the keyboard gone")
     field = pTree.find("text", "Product name")
-    shot, top = type_into(pScenario, pTree, field, "Milk")
-    check_above(pTree, field, top, "the input")
-    bottom = check_above(pTree, pTree.find("push button", "Ok"), top, "its Ok")
-    e2e.check(bottom == top, f"the input bar ends at {bottom}, the keyboard begins at {top}")
-    to_gallery(pScenario, shot, pGallery, pName)
+    top = type_into(pScenario, pTree, field, "Milk", pGallery, pName)
+    bottom_above(pTree, field, top)
+    e2e.check(bottom_above(pTree, pTree.find("push button", "Ok"), top) == top, "Ok not on keys")
 
 
 def scenario(pScenario, pGallery):
@@ -73,9 +66,8 @@ def scenario(pScenario, pGallery):
     tree = atspi.Tree(pScenario)
     tree.tap("push button", "New")
     dialog = tree.find("dialog", "List name")
-    shot, top = type_into(pScenario, tree, tree.find("text", None, dialog), "Week")
-    check_above(tree, dialog, top, "the dialog")
-    to_gallery(pScenario, shot, pGallery, "12-list-name-keyboard")
+    bottom_above(tree, dialog, type_into(pScenario, tree, tree.find("text", None, dialog), "Week",
+                                         pGallery, "12-list-name-keyboard"))
     pScenario.xdotool("key", "Return")
     tree.find("heading", "Week")
     type_product(pScenario, tree, pGallery, "13-edit-keyboard")

@@ -13,11 +13,11 @@ def scenario(pScenario):
     os.makedirs(os.path.dirname(pScenario.listFile))
     shutil.copyfile(TRUNCATED, pScenario.listFile)
     before = os.stat(pScenario.listFile)
-    pScenario.start()
+    pScenario.process = pScenario.launch()
     pScenario.window("Error")
     pScenario.window("Tovimar Lite", False)
-    pScenario.save("error box", pScenario.wait(
-        lambda shot: not shot.like(pScenario.blank, (0, 0, e2e.WIDTH, e2e.HEIGHT)), "the box"))
+    pScenario.save("error box", pScenario.wait(lambda shot: not shot.like(pScenario.blank),
+                                               "the box"))
     pScenario.answer("Error")
     status = pScenario.process.wait(20)
     e2e.check(status == 1, f"exit status {status} after the error box, expected 1")

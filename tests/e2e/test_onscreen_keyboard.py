@@ -5,7 +5,6 @@ and the typed name stands right above it. Each sight goes into the gallery folde
 
 import os
 import subprocess
-import time
 
 import tovimar_atspi as atspi
 import tovimar_e2e as e2e
@@ -18,24 +17,13 @@ def keyboard_top(pShot):
     return next((y for y in range(e2e.HEIGHT // 3, e2e.HEIGHT) if dark(pShot.row(y))), None)
 
 
-def with_keyboard(pScenario, pCondition=lambda shot: True):
-    """The screen once the keyboard shows and the condition holds (a blinking cursor never rests)."""
-    deadline = time.monotonic() + 20
-    while keyboard_top(shot := pScenario.display.capture()) is None or not pCondition(shot):
-        e2e.check(time.monotonic() < deadline, f"no keyboard ({pScenario.save('none', shot).path})")
-        time.sleep(0.1)
-    time.sleep(0.5)
-    return pScenario.display.capture()
-
-
 def type_into(pScenario, pTree, pField, pText, pGallery, pName):
-    """Taps the field and types; once the text shows, the sight goes to the gallery. Returns the
-    keyboard's top."""
+    """Taps the field and types; once the text shows, to the gallery. Returns the keyboard's top."""
     pScenario.tap(e2e.centre(pTree.rectangle(pField)))
-    empty = with_keyboard(pScenario)
+    empty = pScenario.wait(keyboard_top, "the keyboard")
     pScenario.xdotool("type", "--delay", "25", pText)
-    typed = with_keyboard(pScenario, lambda shot: shot.differing(
-        empty, pTree.rectangle(pField)) > 100)
+    typed = pScenario.wait(lambda shot: keyboard_top(shot) and shot.differing(
+        empty, pTree.rectangle(pField)) > 100, f'"{pText}" over the keyboard')
     pTree.until(lambda: pField.queryText().getText(0, -1) == pText, f'"{pText}" typed')
     pScenario.save(pName, typed)
     subprocess.run(["convert", typed.path, os.path.join(pGallery, f"en-{pName}.png")], check=True)
@@ -49,8 +37,7 @@ def bottom_above(pTree, pNode, pTop):
 
 
 def type_product(pScenario, pTree, pGallery, pName):
-    """Once no keyboard shows, types into the shown screen's product-name input: the input bar
-    with its Ok ends right where the keyboard begins."""
+    """Types into the product-name input: the bar with its Ok ends right where the keys begin."""
     pScenario.wait(lambda shot: keyboard_top(shot) is None, "the keyboard gone")
     field = pTree.find("text", "Product name")
     top = type_into(pScenario, pTree, field, "Milk", pGallery, pName)
@@ -60,9 +47,8 @@ def type_product(pScenario, pTree, pGallery, pName):
 
 def scenario(pScenario, pGallery):
     os.makedirs(pGallery, exist_ok=True)
-    pScenario.programEnvironment = {"QT_IM_MODULE": "qtvirtualkeyboard",
-                                    "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
-    pScenario.start_main_screen()
+    pScenario.start_main_screen(QT_IM_MODULE="qtvirtualkeyboard",
+                                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     tree = atspi.Tree(pScenario)
     tree.tap("push button", "New")
     dialog = tree.find("dialog", "List name")

@@ -3,22 +3,13 @@ program's (which ends with the display) and ends with status 0, with no second w
 that was killed keeps no later start from coming up, and of two starts at once exactly one runs."""
 
 import signal
-import subprocess
 import time
 
 import tovimar_e2e as e2e
 
-SCREEN = (0, 0, e2e.WIDTH, e2e.HEIGHT)
-
-
-def start(pScenario, pCommand=None):
-    return subprocess.Popen(pCommand or [pScenario.program], env=pScenario.environment(),
-                            cwd=pScenario.root, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
-
 
 def one_of_two_starts_runs(pScenario):
-    starts = [start(pScenario), start(pScenario)]
+    starts = [pScenario.launch(), pScenario.launch()]
     deadline = time.monotonic() + 20
     while all(each.poll() is None for each in starts):
         e2e.check(time.monotonic() < deadline, "two copies run at once")
@@ -31,11 +22,11 @@ def one_of_two_starts_runs(pScenario):
 def scenario(pScenario):
     main = pScenario.start_main_screen()
     window = pScenario.window("Tovimar Lite")
-    start(pScenario, ["xmessage", "-geometry", f"{e2e.WIDTH}x{e2e.HEIGHT}+0+0", "over"])
-    pScenario.wait(lambda shot: not shot.like(main, SCREEN), "another program in front")
-    status = start(pScenario).wait(20)
+    pScenario.launch(["xmessage", "-geometry", f"{e2e.WIDTH}x{e2e.HEIGHT}+0+0", "over"])
+    pScenario.wait(lambda shot: not shot.like(main), "another program in front")
+    status = pScenario.launch().wait(20)
     e2e.check(status == 0, f"the second start ended with status {status}")
-    pScenario.wait(lambda shot: shot.like(main, SCREEN), "the running window in front")
+    pScenario.wait(lambda shot: shot.like(main), "the running window in front")
     e2e.check(pScenario.xdotool("search", "--onlyvisible", "--name", "^Tovimar Lite$").split()
               == [window], "the second start opened a window")
     pScenario.process.send_signal(signal.SIGKILL)

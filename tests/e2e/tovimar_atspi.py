@@ -10,8 +10,7 @@ import time
 
 import tovimar_e2e as e2e
 
-# What a user works, which therefore needs a name. A wheel's name is the entry it shows, which may
-# be blank (no unit).
+# What a user works needs a name (a wheel's is the entry it shows, which may be blank: no unit).
 CONTROLS = {"push button", "menu item", "list item", "text", "dialog"}
 
 
@@ -59,6 +58,8 @@ class Tree:
         return extents.x, extents.y, extents.width, extents.height
 
     def tap(self, pRole, pName, pWithin=None):
+        """Once the window rests, as a user waits for a move to end."""
+        self.scenario.wait()
         self.scenario.tap(e2e.centre(self.rectangle(self.find(pRole, pName, pWithin))))
 
     def act(self, pNode, pAction):

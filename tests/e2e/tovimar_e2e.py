@@ -53,9 +53,9 @@ class Shot:
         start = (pY * self.width + pLeft) * 3
         return self.pixels[start:start + (pWidth or self.width) * 3]
 
-    def differing(self, pOther, pRect, pThreshold=40):
-        """The pixels of the rectangle that differ by more than a shade of smoothing."""
-        left, top, width, height = map(round, pRect)
+    def differing(self, pOther, pRect=None, pThreshold=40):
+        """The pixels of the rectangle (or screen) that differ by more than a shade of smoothing."""
+        left, top, width, height = map(round, pRect or (0, 0, self.width, self.height))
         count = 0
         for y in range(top, top + height):
             mine, theirs = self.row(y, left, width), pOther.row(y, left, width)
@@ -64,7 +64,7 @@ class Shot:
                              for i in range(0, len(mine), 3))
         return count
 
-    def like(self, pOther, pRect):
+    def like(self, pOther, pRect=None):
         return self.differing(pOther, pRect) <= 50  # a blinking text cursor aside
 
     def fills(self, pBlank):
@@ -77,8 +77,7 @@ class Shot:
 
 
 class XDisplay:
-    """An Xvfb server of the handheld's screen size, on a display number it picks itself, and
-    not reset (which closes it to clients for a moment) whenever its last client leaves."""
+    """Xvfb at the handheld's screen size, never reset (closed to clients) as its clients leave."""
 
     TOOLS = ("Xvfb", "xdotool", "import")
 
@@ -111,8 +110,6 @@ class Scenario:
     def __init__(self, pProgram, pShotsDir):
         self.program, self.shotsDir, self.shots = os.path.abspath(pProgram), pShotsDir, 0
         self.process = self.display = None
-        # What the program's environment holds beyond the home's, such as switches of Qt's own.
-        self.programEnvironment = {}
         shutil.rmtree(pShotsDir, ignore_errors=True)
         os.makedirs(pShotsDir)
         self.root = tempfile.mkdtemp(prefix="tovimar-e2e-")
@@ -132,14 +129,15 @@ class Scenario:
         return dict(environment, **self.display.environment(), LANG="C.UTF-8",
                     HOME=os.path.join(self.root, pHome), XDG_RUNTIME_DIR=self.root)
 
-    def start(self, pHome="home"):
+    def launch(self, pCommand=None, pHome="home", **pEnvironment):
+        """The program, or the command given; the environment adds such as switches of Qt's own."""
         with open(os.path.join(self.shotsDir, "program.log"), "ab") as log:
-            self.process = subprocess.Popen(
-                [self.program], env=dict(self.environment(pHome), **self.programEnvironment),
-                stdout=log, stderr=log, stdin=subprocess.DEVNULL, cwd=self.root)
+            return subprocess.Popen(pCommand or [self.program], stdout=log, stderr=log,
+                                    env=dict(self.environment(pHome), **pEnvironment),
+                                    stdin=subprocess.DEVNULL, cwd=self.root)
 
-    def start_main_screen(self, pHome="home"):
-        self.start(pHome)
+    def start_main_screen(self, pHome="home", **pEnvironment):
+        self.process = self.launch(None, pHome, **pEnvironment)
         return self.save("main screen", self.wait(lambda shot: shot.fills(self.blank),
                                                   "a first frame filling the screen", 30))
 
@@ -195,8 +193,7 @@ class Scenario:
 
 
 def run(pScenario, pDisplayClass=XDisplay, pTools=()):
-    """Arguments: the program, the folder for screenshots and logs, the scenario's own. The
-    scenario is skipped where the display's tools or its own are missing."""
+    """Arguments: program, folder for screenshots and logs, the scenario's; skips without tools."""
     program, shotsDir, *arguments = sys.argv[1:]
     scenario = Scenario(program, shotsDir)
     try:

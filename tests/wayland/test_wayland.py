@@ -1,7 +1,6 @@
-"""The program as a Wayland client, as on a handheld's shell: sway headless (as an unprivileged
-user: it refuses root) with the handheld's screen, no input devices, no X server, no borders.
-The first frame fills the output (read with grim); asked to close by the compositor, as by a
-shell, the program ends by itself with status 0."""
+"""The program as a Wayland client, as on a handheld's shell: sway headless (unprivileged: it
+refuses root), the handheld's screen, no input devices, X server or borders. The first frame fills
+the output (read with grim); asked to close by the compositor, the program ends with status 0."""
 
 import os
 import pwd

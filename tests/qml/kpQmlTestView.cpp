@@ -4,6 +4,7 @@
 
 #include <QtQuickTest/quicktest.h>
 #include <algorithm>
+#include <functional>
 
 using namespace kpTestSupport;
 
@@ -11,6 +12,25 @@ namespace {
 
 const QStringList ScreenComponents
     = {"ScreenMain", "ScreenShop", "ScreenEdit", "ScreenCategories", "ScreenSettings"};
+
+// Whether pObject is an instance of the QML component or toolkit class pComponent: a QML
+// component's meta-object name starts with the component's name.
+bool isComponent(const QObject *pObject, const QString &pComponent)
+{
+    const QString className = QString::fromLatin1(pObject->metaObject()->className());
+    return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
+}
+
+// pUnder and the items below it that pWanted accepts, depth first in declaration order.
+QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQuickItem *)> &pWanted)
+{
+    QList<QQuickItem *> found;
+    if (pWanted(pUnder))
+        found.append(pUnder);
+    for (QQuickItem *child : pUnder->childItems())
+        found.append(itemsBelow(child, pWanted));
+    return found;
+}
 
 } // namespace
 
@@ -31,11 +51,8 @@ kpQmlTestView::kpQmlTestView(int pFiles, const QString &pList)
     QVERIFY(QTest::qWaitForWindowActive(mView.get()));
     // The screens not shown at first are made after the first frame, which takes long where
     // emulated on a busy machine.
-    const auto made = [this]() {
-        return std::all_of(ScreenComponents.cbegin(), ScreenComponents.cend(),
-                           [this](const QString &pComponent) { return screen(pComponent); });
-    };
-    QVERIFY(QTest::qWaitFor(made, 60000));
+    for (const QString &component : ScreenComponents)
+        QVERIFY(QTest::qWaitFor([&]() { return screen(component) != nullptr; }, 60000));
 }
 
 // A screen counts once its layer has made it in full.
@@ -155,24 +172,6 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
         return wanted;
     });
     return rests && !overlapped;
-}
-
-// A QML component's meta-object name starts with the component's name.
-bool kpQmlTestView::isComponent(const QObject *pObject, const QString &pComponent)
-{
-    const QString className = QString::fromLatin1(pObject->metaObject()->className());
-    return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
-}
-
-QList<QQuickItem *> kpQmlTestView::itemsBelow(QQuickItem *pUnder,
-                                              const std::function<bool(QQuickItem *)> &pWanted)
-{
-    QList<QQuickItem *> found;
-    if (pWanted(pUnder))
-        found.append(pUnder);
-    for (QQuickItem *child : pUnder->childItems())
-        found.append(itemsBelow(child, pWanted));
-    return found;
 }
 
 QPoint kpQmlTestView::centreOf(QQuickItem *pItem)

@@ -5,7 +5,6 @@
 
 #include <QQuickItem>
 #include <QQuickWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -55,11 +54,6 @@ public:
     // were ever partly shown at once on the way.
     bool showsOnly(const QString &pComponent);
 
-    // Whether pObject is an instance of the QML component or toolkit class pComponent.
-    static bool isComponent(const QObject *pObject, const QString &pComponent);
-    // pUnder and the items below it that pWanted accepts, depth first in declaration order.
-    static QList<QQuickItem *> itemsBelow(QQuickItem *pUnder,
-                                          const std::function<bool(QQuickItem *)> &pWanted);
     // Where pItem's centre lies in the window.
     static QPoint centreOf(QQuickItem *pItem);
     // Whether an animation below pObject runs: a fade, a row shrinking, a button growing.

@@ -71,8 +71,7 @@ private slots:
         openMilk();
         auto question = answerMessageBox(QMessageBox::Cancel);
         view.tap(view.button(dialog, "Delete"));
-        QVERIFY(question->seen);
-        QVERIFY(!view.animating(edit));
+        QVERIFY(question->seen && !view.animating(edit));
         question = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(dialog, "Delete"));
         QVERIFY(question->seen);

@@ -17,8 +17,6 @@ namespace kpTestSupport {
 
 namespace {
 
-constexpr int DialogPollMs = 5;
-
 bool fingerSized(const QDialog *pDialog)
 {
     const QWidget *window = pDialog->parentWidget();
@@ -46,7 +44,8 @@ std::shared_ptr<kpSeenDialog>
 answer(QString (Dialog::*pText)() const, std::function<void(Dialog *)> pAnswer,
        std::shared_ptr<kpSeenDialog> pSeen = std::make_shared<kpSeenDialog>())
 {
-    QTimer::singleShot(DialogPollMs, qApp, [pText, pAnswer, pSeen]() {
+    // Looks again every 5 ms.
+    QTimer::singleShot(5, qApp, [pText, pAnswer, pSeen]() {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (!dialog) {
             answer(pText, pAnswer, pSeen);
@@ -133,9 +132,7 @@ std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAcce
 QByteArray readFile(const QString &pPath)
 {
     QFile file(pPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &pPath, const QByteArray &pBytes)

@@ -14,8 +14,7 @@ class QAbstractItemModel;
 struct kpSeenDialog
 {
     bool seen = false;
-    QString title;
-    QString text;
+    QString title, text;
     QWidget *parent = nullptr;
     // Over the window and nearly as wide, every button at least 120 x 60 pixels, its texts and
     // its field at the screens' text size and the field as wide as the dialog allows.

@@ -222,12 +222,13 @@ private slots:
                               data(model, 11, kpCategoriesDataModel::ItemPriceRole)}),
                  QStringList({"2", "kg", "3.50", "", ""}));
 
-        // A renamed product is unticked; the ticks go to the list in item order.
+        // A renamed product is unticked; the ticks go to the list in item order. Adding a product
+        // by hand says whether it was added.
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        for (const char *step :
-             {"tick 8", "tick 6", "tick 1", "rename 8 cream", "add -1 apples fruit", "add 5 curd"})
+        for (const char *step : {"tick 8", "tick 6", "tick 1", "rename 8 ham", "add -1 figs fruit"})
             run(model, step);
+        QVERIFY(model.addNewItem(5, "curd") && !model.addNewItem(5, "CURD"));
         QCOMPARE(changed.count(), 4);
         QCOMPARE(inserted.count(), 3);
         QStringList names;

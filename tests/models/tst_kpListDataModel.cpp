@@ -31,12 +31,6 @@ QString weekWith(const QString &pBefore, const QString &pAfter)
     return QString(WeekRows).replace(pBefore, pAfter);
 }
 
-// The title and the question of a dialog answered.
-QString asked(const std::shared_ptr<kpSeenDialog> &pDialog)
-{
-    return pDialog->title + ": " + pDialog->text;
-}
-
 // One step on the open list: "tick 3", "add 3 name", "add -1 name category" (the category asked
 // for, cancelled when none is given), "take name category" (ticked in the catalogue), or
 // "product", "cart", "list" (rows rebuilt). Deleting an item, and its header with the last item of
@@ -50,7 +44,7 @@ void run(kpListDataModel &pModel, const QString &pStep)
     } else if (words[0] == "add" && row == -1) {
         const auto dialog = answerInputDialog(words.value(3), words.size() > 3);
         (void)pModel.addItem(row, words[2]);
-        QCOMPARE(asked(dialog), "Category: Enter category name");
+        QCOMPARE(dialog->asked(), "Category: Enter category name");
     } else if (words[0] == "add") {
         (void)pModel.addItem(row, words[2]);
     } else if (words[0] == "take") {
@@ -205,7 +199,7 @@ private slots:
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         const auto dialog = answerInputDialog(answer, accept);
         const bool created = model.newModel(listPath());
-        QCOMPARE(asked(dialog), "List name: Enter list name");
+        QCOMPARE(dialog->asked(), "List name: Enter list name");
         QCOMPARE(created, name != "week");
         QCOMPARE(model.listName(), name);
         QCOMPARE(QList<int>({int(nameChanged.count()), int(reset.count())}),
@@ -242,7 +236,7 @@ private slots:
         // The question of an item is the manager's test.
         const auto all = answerMessageBox(QMessageBox::Cancel);
         QVERIFY(!model.deleteAll());
-        QCOMPARE(asked(all), "Delete all: Are you sure you want to delete all items?");
+        QCOMPARE(all->asked(), "Delete all: Are you sure you want to delete all items?");
         // Rows are removed once; with none left no removal is announced.
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         for (int time = 0; time < 2; ++time) {

@@ -109,9 +109,7 @@ std::shared_ptr<kpSeenDialog> answerInputDialog(const QString &pText, bool pAcce
 QByteArray readFile(const QString &pPath)
 {
     QFile file(pPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &pPath, const QByteArray &pBytes)

@@ -17,6 +17,9 @@ struct kpSeenDialog
     QString title;
     QString text;
     QWidget *parent = nullptr;
+
+    // The title and the question.
+    QString asked() const { return title + ": " + text; }
 };
 
 namespace kpTestSupport {

@@ -4,10 +4,10 @@
 
 namespace {
 
-// Every character a name may hold, every white space between attributes, Cyrillic, presentation
-// forms and references.
-const QByteArray Plain = "<list_z-Z.09\r\n\tname=\"пюре \xEF\xBB\x80&lt;\"\r "
-                         "a_b=\"&gt;&quot;&apos;&#9;&#13;\"><item AzZ=\"x\"/></list_z-Z.09>\r\n";
+// Every character a name may hold, white space between attributes and in an end tag, Cyrillic,
+// presentation forms and references.
+const QByteArray Plain = "<list_z-Z.09\r\n\tname=\"пюре \xEF\xBB\x80\xEF\xBF\xA0&lt;\"\r "
+                         "a_b=\"&gt;&quot;&apos;&#9;&#13;\"><item AzZ=\"x\"/></list_z-Z.09\t>\r\n";
 
 // How many start elements the scanner gives itself, and whether it then finds the end or gives up.
 // A document it gives up on still reads right, since the XML reader takes over, so only these
@@ -56,9 +56,9 @@ private slots:
               "<a b=\"\xEF\xBF\xBF\"/>|\xEF\xBB\xBF<a/>|<a b=\"\xEF\xBB\xBF\"/>|<a b=\"&nbsp;\"/>|"
               "<a b=\"&#65;\"/>|<a b=\"&amp\"/>|<a b=\"&\"/>|<a b=\"x<y\"/>|<a b=\"\t\x01\"/>|"
               "<a b=\"\t/>|<a b/>|<a b=/>|<a b='1'/>|<a b = \"1\"/>|<a b=\"1\" b=\"2\"/>|"
-              "<a xmlns=\"u\"/>|<a xml:lang=\"en\"/>|<XmL/>|<a:b/>|<a>x</a>|<a/><b/>|</a>|"
-              "<a></ a>|<a></b>|<a></a<b/>|<a/ >|<a><?p?></a>|<?xml version=\"1.0\"?><a/>|"
-              "<!DOCTYPE a><a/>|<a><![CDATA[x]]></a>";
+              "<a b=\"1\"c=\"2\"/>|<a xmlns=\"u\"/>|<a xml:lang=\"en\"/>|<XmL/>|<a:b/>|<a>x</a>|"
+              "<a/><b/>|</a>|<a></ a>|<a></b>|<a></a<b/>|<r><a></a/<b/></r>|<a/ >|<a><?p?></a>|"
+              "<?xml version=\"1.0\"?><a/>|<!DOCTYPE a><a/>|<a><![CDATA[x]]></a>";
         for (const QByteArray &document : documents.split('|'))
             QTest::newRow(document.constData()) << document;
     }

@@ -119,7 +119,8 @@ private slots:
     // Unknown root attributes, the path and deleted records stay out of the file; the totals go
     // into its header: records are counted, not amounts, deleted ones not at all, and a missing
     // price marks the sum with "+" (the cart's totals are the checkout's). Attributes take a
-    // fixed order; the list is saved on destruction too. Header rows carry the list's totals.
+    // fixed order; the list is saved on destruction too. Header rows carry the list's name; they
+    // are lower than item rows.
     void savedFileHoldsKeptRecordsInAFixedForm()
     {
         {
@@ -128,7 +129,8 @@ private slots:
             open(model);
             QVERIFY(model.saveModel());
             QCOMPARE(readFile(listPath()), qCompress(fixture("lists/week-saved.xml"), 9));
-            QCOMPARE(model.index(2).data(kpListDataModel::ListPriceListRole).toString(), "4.50+");
+            QCOMPARE(model.index(2).data(kpListDataModel::ListNameRole).toString(), "week");
+            QCOMPARE(QList<int>({model.itemHeight(0), model.itemHeight(1)}), QList<int>({50, 70}));
             // An item's note is read by the edit screen's test.
             model.updateItem(14, "", "", "", "ripe");
         }

@@ -237,8 +237,8 @@ private slots:
             QCOMPARE(item.value("status"), "unchecked");
         }
         QCOMPARE(names, QStringList({"cheese", "Tea"}));
-        // Collected, the ticks leave the catalogue.
-        QVERIFY(!shown(model).contains('+'));
+        // Collected, the ticks leave the catalogue, and its views are told.
+        QVERIFY(!shown(model).contains('+') && reset.count() == 2);
 
         // A name in use is refused with a message.
         const auto message = answerMessageBox(QMessageBox::Ok);

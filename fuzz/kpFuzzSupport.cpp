@@ -1,6 +1,7 @@
 #include "kpFuzzSupport.h"
 
 #include "kpApplicationManager.h"
+#include "kpPlainElementScanner.h"
 #include "kpQuickHost.h"
 
 #include <QCoreApplication>
@@ -8,8 +9,27 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+bool readStartElement(QXmlStreamReader &pReader)
+{
+    while (!pReader.atEnd() && pReader.readNext() != QXmlStreamReader::StartElement) { }
+    return pReader.isStartElement();
+}
+
+QHash<QString, QString> attributesOf(const QXmlStreamReader &pReader)
+{
+    QHash<QString, QString> values;
+    for (const QXmlStreamAttribute &attribute : pReader.attributes())
+        values.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+    return values;
+}
+
+} // namespace
 
 namespace kpFuzzSupport {
 
@@ -41,6 +61,25 @@ void require(bool pCondition, const char *pPromise)
         return;
     std::fprintf(stderr, "Broken promise: %s\n", pPromise);
     std::abort();
+}
+
+QString scannerBrokenPromise(const QByteArray &pDocument)
+{
+    using Step = kpPlainElementScanner::Step;
+    kpPlainElementScanner scanner(pDocument);
+    // Given its data as the element reader gives it.
+    QXmlStreamReader reader;
+    reader.addData(pDocument);
+    Step step = scanner.readNextStartElement();
+    for (; step == Step::StartElement; step = scanner.readNextStartElement()) {
+        if (!readStartElement(reader))
+            return "the reader gives every element the scanner gives";
+        if (reader.name() != scanner.name() || attributesOf(reader) != scanner.attributes())
+            return "both read the same element";
+    }
+    if (step == Step::End && (readStartElement(reader) || reader.hasError()))
+        return "where the scanner ends, the reader ends too, without an error";
+    return {};
 }
 
 } // namespace kpFuzzSupport

@@ -23,8 +23,7 @@ def check(pCondition, pMessage):
         raise Failed(pMessage)
 
 
-def read_compressed_xml(pPath):
-    """The program's compressed form: a 4-byte length, then a zlib stream."""
+def read_compressed_xml(pPath):  # the program's form: a 4-byte length, then a zlib stream
     with open(pPath, "rb") as file:
         return ElementTree.fromstring(zlib.decompress(file.read()[4:]))
 
@@ -43,8 +42,7 @@ def stop(pProcess):
     pProcess.wait(10)
 
 
-class Shot:
-    """An RGB picture of the screen."""
+class Shot:  # an RGB picture of the screen
 
     def __init__(self, pWidth, pHeight, pPixels):
         self.width, self.height, self.pixels = pWidth, pHeight, pPixels
@@ -145,8 +143,7 @@ class Scenario:
         return subprocess.run(["xdotool", *map(str, pArguments)], env=self.environment(),
                               capture_output=True, text=True, timeout=20).stdout
 
-    def window(self, pTitle, pShown=True):
-        """The window once it is shown, or once it is gone."""
+    def window(self, pTitle, pShown=True):  # the window once it is shown, or once it is gone
         deadline = time.monotonic() + 20 * SLOWER
         while bool(found := self.xdotool("search", "--onlyvisible", "--name",
                                          f"^({pTitle})$").split()) != pShown:
@@ -183,8 +180,7 @@ class Scenario:
                              f"({self.save('not ' + pWhat, current).path})")
             previous = current
 
-    def save(self, pLabel, pShot=None):
-        """Keeps a screenshot for a look, as a numbered PPM picture."""
+    def save(self, pLabel, pShot=None):  # a screenshot kept for a look, a numbered PPM picture
         shot, self.shots = pShot or self.display.capture(), self.shots + 1
         shot.path = os.path.join(self.shotsDir, f"{self.shots:02d}-{pLabel.replace(' ', '-')}.ppm")
         with open(shot.path, "wb") as file:

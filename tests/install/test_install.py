@@ -57,8 +57,7 @@ def check_layout(pPrefix, pVersion):
                       f"the {size} x {size} icon is not a PNG of that size")
 
 
-def scenario(pScenario):
-    """Packs the build tree as `make package` does, then looks into the package."""
+def scenario(pScenario):  # packs the build tree as `make package` does, then looks into it
     buildDir, version, folder = (os.environ["TOVIMAR_BUILD_DIR"], os.environ["TOVIMAR_VERSION"],
                                  pScenario.shotsDir)
     tool(os.environ["CPACK_COMMAND"], "--config", f"{buildDir}/CPackConfig.cmake", "-B", folder)

@@ -142,8 +142,9 @@ private slots:
             shopWith("[dairy], cheese", "[cheeses], cheese+"));
         row("a renamed category is sorted anew", {"recategorise 14 Beans"},
             shopWith("[dairy]", "[beans], cod, [dairy]").remove(", [fish], cod"));
-        row("a deleted product is not learnt again",
-            {"delete 15", "learn Cod fish", "learn TEA drinks"}, shopWith(", [fish], cod", ""));
+        row("a deleted product is not learnt again, nor shown in product order",
+            {"delete 15", "learn Cod fish", "learn TEA drinks", "product"},
+            QString(ShopProducts).remove("cod, "));
     }
 
     void editing()
@@ -222,12 +223,13 @@ private slots:
                               data(model, 11, kpCategoriesDataModel::ItemPriceRole)}),
                  QStringList({"2", "kg", "3.50", "", ""}));
 
-        // A renamed product is unticked; the ticks go to the list in item order.
+        // A renamed product is unticked; the ticks go to the list in item order. Adding a product
+        // by hand says whether it was added.
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        for (const char *step :
-             {"tick 8", "tick 6", "tick 1", "rename 8 cream", "add -1 apples fruit", "add 5 curd"})
+        for (const char *step : {"tick 8", "tick 6", "tick 1", "rename 8 ham", "add -1 figs fruit"})
             run(model, step);
+        QVERIFY(model.addNewItem(5, "curd") && !model.addNewItem(5, "CURD"));
         QCOMPARE(changed.count(), 4);
         QCOMPARE(inserted.count(), 3);
         QStringList names;
@@ -236,8 +238,8 @@ private slots:
             QCOMPARE(item.value("status"), "unchecked");
         }
         QCOMPARE(names, QStringList({"cheese", "Tea"}));
-        // Collected, the ticks leave the catalogue.
-        QVERIFY(!shown(model).contains('+'));
+        // Collected, the ticks leave the catalogue, and its views are told.
+        QVERIFY(!shown(model).contains('+') && reset.count() == 2);
 
         // A name in use is refused with a message.
         const auto message = answerMessageBox(QMessageBox::Ok);

@@ -46,13 +46,14 @@ private slots:
         QTest::addColumn<bool>("written");
         const QByteArray items = QByteArray("<i/>").repeated(MaxElements);
         QByteArrayList attributes;
-        for (int attribute = 0; attribute <= MaxAttributes; ++attribute)
+        for (int attribute = 1; attribute <= MaxAttributes; ++attribute)
             attributes += " a" + QByteArray::number(attribute) + "=\"\"";
         // The root element counts too.
         QTest::newRow("most elements") << "<r>" + items.mid(4) + "</r>" << true << true;
         QTest::newRow("one element more") << "<r>" + items + "</r>" << false << false;
-        QTest::newRow("most attributes") << "<i" + attributes.mid(1).join() + "/>" << true << true;
-        QTest::newRow("one attribute more") << "<i" + attributes.join() + "/>" << false << false;
+        QTest::newRow("most attributes") << "<i" + attributes.join() + "/>" << true << true;
+        QTest::newRow("one attribute more, counted by its \"=\"")
+            << "<i a=\"" + QByteArray(MaxAttributes, '=') + "\"/>" << false << false;
         QTest::newRow("a document type declaration")
             << QByteArray("<!DOCTYPE r><r/>") << false << true;
         QTest::newRow("largest document") << QByteArray(FourMiB, ' ') << true << true;

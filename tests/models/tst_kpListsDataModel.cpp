@@ -21,8 +21,7 @@ QString installed(const QString &pFixture)
 QString shown(const kpListsDataModel &pModel, int pRow)
 {
     QStringList values;
-    for (int role : {kpListsDataModel::NameRole, kpListsDataModel::ItemsListRole,
-                     kpListsDataModel::PriceListRole, kpListsDataModel::PriceUnitRole})
+    for (int role = kpListsDataModel::NameRole; role <= kpListsDataModel::PriceUnitRole; ++role)
         values.append(pModel.index(pRow).data(role).toString());
     return values.join(' ');
 }

@@ -1,27 +1,25 @@
+#include "kpFuzzSupport.h"
 #include "kpPlainElementScanner.h"
 #include "kpTestSupport.h"
 
 namespace {
 
-// What the scanner makes of a document, element by element. A document it gives up on still
-// reads right, since the XML reader takes over, so only these steps tell a fault in the plain
-// form from a slow path.
+// Every character a name may hold, white space between attributes and in an end tag, Cyrillic,
+// presentation forms and references.
+const QByteArray Plain = "<list_z-Z.09\r\n\tname=\"пюре \xEF\xBB\x80\xEF\xBF\xA0&lt;\"\r "
+                         "a_b=\"&gt;&quot;&apos;&#9;&#13;\"><item AzZ=\"x\"/></list_z-Z.09\t>\r\n";
+
+// How many start elements the scanner gives itself, and whether it then finds the end or gives up.
+// A document it gives up on still reads right, since the XML reader takes over, so only these
+// steps tell a fault in the plain form from a slow path.
 QString steps(const QByteArray &pDocument)
 {
     kpPlainElementScanner scanner(pDocument);
-    QStringList steps;
-    for (;;) {
+    for (int elements = 0;; ++elements) {
         const kpPlainElementScanner::Step step = scanner.readNextStartElement();
-        if (step != kpPlainElementScanner::Step::StartElement) {
-            steps.append(step == kpPlainElementScanner::Step::End ? "end" : "gave up");
-            return steps.join(' ');
-        }
-        const QHash<QString, QString> attributes = scanner.attributes();
-        QStringList pairs;
-        for (auto attribute = attributes.cbegin(); attribute != attributes.cend(); ++attribute)
-            pairs.append(attribute.key() + '=' + attribute.value());
-        pairs.sort();
-        steps.append(scanner.name().toString() + '(' + pairs.join(',') + ')');
+        if (step != kpPlainElementScanner::Step::StartElement)
+            return QString::number(elements)
+                + (step == kpPlainElementScanner::Step::End ? " end" : " gave up");
     }
 }
 
@@ -32,30 +30,43 @@ class tst_kpPlainElementScanner : public QObject
     Q_OBJECT
 
 private slots:
-    void plainForm_data()
-    {
-        QTest::addColumn<QByteArray>("document");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("every character a name may hold")
-            << QByteArray("<list_z-Z.9 a_b=\"1\"><item AzZ=\"x\"/></list_z-Z.9>")
-            << "list_z-Z.9(a_b=1) item(AzZ=x) end";
-        QTest::newRow("every white space between attributes")
-            << QByteArray("<list\r\n\ta=\"1\"\r b=\"2\"/>\r\n") << "list(a=1,b=2) end";
-        QTest::newRow("Cyrillic and presentation forms")
-            << QByteArray("<list name=\"пюре \xEF\xBB\x80\"/>") << "list(name=пюре \uFEC0) end";
-        QTest::newRow("a byte order mark is the reader's")
-            << QByteArray("<list name=\"a\xEF\xBB\xBF\"/>") << "gave up";
-        QTest::newRow("a non-character is the reader's")
-            << QByteArray("<list name=\"\xEF\xBF\xBE\"/>") << "gave up";
-        QTest::newRow("a comment is the reader's")
-            << QByteArray("<list><!-- x --><item/></list>") << "list() gave up";
-    }
-
+    // The plain form is read by the scanner itself (as the XML reader reads it, the table below
+    // shows); a comment is left to the reader.
     void plainForm()
     {
+        QCOMPARE(steps(Plain), "2 end");
+        QCOMPARE(steps("<list><!-- x --><item/></list>"), "1 gave up");
+    }
+
+    // Malformed and borderline documents: the plain one cut short, without one of its bytes or with
+    // a stray "/" at every place, broken UTF-8 in names and values, and forms the scanner leaves
+    // to the reader.
+    void readsAsTheXmlReader_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        for (int at = 0; at <= Plain.size(); ++at) {
+            QTest::addRow("cut to %d bytes", at) << Plain.left(at);
+            QTest::addRow("byte %d left out", at) << QByteArray(Plain).remove(at, 1);
+            QTest::addRow("\"/\" before byte %d", at) << QByteArray(Plain).insert(at, '/');
+        }
+        // One by "|" from the next.
+        const QByteArray documents
+            = "<a\x80/>|<a b\x80=\"1\"/>|<a b=\"\x80\"/>|<a b=\"\xD0\"/>|<a b=\"\xC0\xAF\"/>|"
+              "<a b=\"\xED\xA0\x80\"/>|<a b=\"\xF0\x9F\x8D\x8E\"/>|<a b=\"\xEF\xBF\xBE\"/>|"
+              "<a b=\"\xEF\xBF\xBF\"/>|\xEF\xBB\xBF<a/>|<a b=\"\xEF\xBB\xBF\"/>|<a b=\"&nbsp;\"/>|"
+              "<a b=\"&#65;\"/>|<a b=\"&amp\"/>|<a b=\"&\"/>|<a b=\"x<y\"/>|<a b=\"\t\x01\"/>|"
+              "<a b=\"\t/>|<a b/>|<a b=/>|<a b='1'/>|<a b = \"1\"/>|<a b=\"1\" b=\"2\"/>|"
+              "<a b=\"1\"c=\"2\"/>|<a xmlns=\"u\"/>|<a xml:lang=\"en\"/>|<XmL/>|<a:b/>|<a>x</a>|"
+              "<a/><b/>|</a>|<a></ a>|<a></b>|<a></a<b/>|<r><a></a/<b/></r>|<a/ >|<a><?p?></a>|"
+              "<?xml version=\"1.0\"?><a/>|<!DOCTYPE a><a/>|<a><![CDATA[x]]></a>";
+        for (const QByteArray &document : documents.split('|'))
+            QTest::newRow(document.constData()) << document;
+    }
+
+    void readsAsTheXmlReader()
+    {
         QFETCH(QByteArray, document);
-        QFETCH(QString, expected);
-        QCOMPARE(steps(document), expected);
+        QCOMPARE(kpFuzzSupport::scannerBrokenPromise(document), QString());
     }
 };
 

@@ -1,5 +1,8 @@
 #include "kpQmlTestView.h"
 
+#include <QQmlComponent>
+#include <QQmlIncubator>
+
 using namespace kpTestSupport;
 
 // The main screen, and the window's moves between its screens. Opening a list from a row or its
@@ -21,6 +24,11 @@ private slots:
         kpQmlTestView view(kpQmlTestView::List);
         QCOMPARE(view.named("categoriesProductNameInput")->property("inputMethodHints").toInt(),
                  int(Qt::ImhNoPredictiveText));
+        // What is asked for later, one object alone, is made too.
+        QQmlComponent component(view.view()->engine(), QUrl("qrc:/qml/RowSeparator.qml"));
+        QQmlIncubator incubator;
+        component.create(incubator);
+        QTRY_VERIFY(incubator.isReady());
         QQuickItem *main = view.screen("ScreenMain");
         const auto about = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(main, "info-button.png"));

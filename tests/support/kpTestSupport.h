@@ -19,6 +19,9 @@ struct kpSeenDialog
     // Over the window and nearly as wide, every button at least 120 x 60 pixels, its texts and
     // its field at the screens' text size and the field as wide as the dialog allows.
     bool fingerSized = false;
+
+    // The title and the question.
+    QString asked() const { return title + ": " + text; }
 };
 
 namespace kpTestSupport {

@@ -46,8 +46,7 @@ class Compositor:
         return {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": self.socket(r"wayland-\d+"),
                 "SWAYSOCK": self.socket(r"sway-ipc\..*\.sock")}
 
-    def capture(self):
-        """The output as grim shows it (a binary PPM), once the compositor offers it."""
+    def capture(self):  # the output as grim shows it (a binary PPM), once the compositor offers it
         deadline = time.monotonic() + 20
         while (grim := subprocess.run(["grim", "-t", "ppm", "-"], env=self.environment(),
                                       capture_output=True, timeout=20)).returncode != 0:

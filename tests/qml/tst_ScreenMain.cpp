@@ -29,6 +29,7 @@ private slots:
         QQmlIncubator incubator;
         component.create(incubator);
         QTRY_VERIFY(incubator.isReady());
+        delete incubator.object();
         QQuickItem *main = view.screen("ScreenMain");
         const auto about = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(main, "info-button.png"));

@@ -23,8 +23,7 @@ Rectangle {
     // An on-screen keyboard, where one shows: it tells its place on the screen.
     property rect keyboardRectangle: InputMethod.visible ? InputMethod.keyboardRectangle
                                                         : Qt.rect(0, 0, 0, 0)
-    // How far the keyboard reaches into the window from below: the screens keep what is typed
-    // above it.
+    // How far the keyboard reaches into the window: the screens keep what is typed above it.
     readonly property real keyboardOverlap: root.keyboardRectangle.height > 0
         ? Math.max(0, root.height - root.keyboardRectangle.y + root.mapToGlobal(0, 0).y) : 0
 
@@ -39,9 +38,7 @@ Rectangle {
         return Qt.binding(() => root.currencyUnitsModel.currentCurrencySymbol)
     }
 
-    function keyboardOverlapBinding() {
-        return Qt.binding(() => root.keyboardOverlap)
-    }
+    function keyboardOverlapBinding() { return Qt.binding(() => root.keyboardOverlap) }
 
     objectName: "mainWindow"
     width: 800

@@ -180,8 +180,9 @@ private slots:
     // settings that cannot be written still apply for this run.
     void withoutSettings()
     {
+        QLocale::setDefault(QLocale::Russian);
         QVERIFY(mManager->initialize());
-        // Prices are written and read with "." whatever the language.
+        // Prices are written and read with "." whatever the language, even on a Russian system.
         QCOMPARE(QLocale().name(), "en_US");
         QVERIFY(!QFile::exists(settingsPath()));
         QCOMPARE(itemsText(1), "1 item");
@@ -189,8 +190,7 @@ private slots:
         mManager->prepareSettings();
         QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
         mManager->updateSettings(2, 1);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), 0);
+        QVERIFY(changed.isEmpty() && mManager->languagesDataModel()->currentLanguageIndex() == 0);
         QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"2\"/>"));
         const QString folder = QFileInfo(settingsPath()).path();
         QVERIFY(QDir(folder).removeRecursively());

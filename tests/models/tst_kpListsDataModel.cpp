@@ -71,9 +71,9 @@ private slots:
         QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 0);
         QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
         QCOMPARE(shown(model, 1), "week 7 8.50+ €");
-        // The second row names the same file, gone with the first.
+        // The second row names the same file, gone with the first; no row, no file.
         QVERIFY(model.deleteList(0));
-        QVERIFY(!model.deleteList(1));
+        QVERIFY(!model.deleteList(1) && !model.deleteList(-1));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "kpFuzzSupport.h"
+#include "kpItemRecord.h"
 #include "kpPlainElementScanner.h"
 #include "kpTestSupport.h"
 
@@ -36,6 +37,8 @@ private slots:
     {
         QCOMPARE(steps(Plain), "2 end");
         QCOMPARE(steps("<list><!-- x --><item/></list>"), "1 gave up");
+        // Records share the known attribute names instead of each holding copies.
+        QCOMPARE(kpItemRecord::sharedKey(u"status").constData(), kpItemRecord::Status.constData());
     }
 
     // Malformed and borderline documents: the plain one cut short, without one of its bytes or with

@@ -1,5 +1,6 @@
 #include "kpQmlTestView.h"
 
+#include <QAbstractEventDispatcher>
 #include <QQmlComponent>
 #include <QQmlIncubator>
 
@@ -30,6 +31,11 @@ private slots:
         component.create(incubator);
         QTRY_VERIFY(incubator.isReady());
         delete incubator.object();
+        // With nothing left to make, nothing keeps waking the program up (a busy loop would wake
+        // it some 100000 times).
+        QSignalSpy awake(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake);
+        QTest::qWait(100);
+        QVERIFY2(awake.count() < 1000, QByteArray::number(awake.count()));
         QQuickItem *main = view.screen("ScreenMain");
         const auto about = answerMessageBox(QMessageBox::Ok);
         view.tap(view.button(main, "info-button.png"));

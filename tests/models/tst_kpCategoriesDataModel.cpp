@@ -109,7 +109,7 @@ private slots:
         row("no product is ticked from the file", {}, ShopRows);
         row("product order keeps one row per name", {"product"}, ShopProducts);
         row("ticking marks products, not headers nor what the list holds",
-            {"hide milk dairy", "tick 0", "tick 8", "tick 6", "tick 1", "tick 99"},
+            {"hide milk dairy  dairy", "tick 0", "tick 8", "tick 6", "tick 1", "tick 99"},
             "[Drinks], Tea+, [bakery], bread, buns, [dairy], cheese+, gone, milk?, [drinks], milk, "
             "tea, [fish 2], eel, [fish], cod");
         row("greying starts over from the list each time", {"tick 6", "hide tea drinks", "hide"},
@@ -230,8 +230,7 @@ private slots:
         for (const char *step : {"tick 8", "tick 6", "tick 1", "rename 8 ham", "add -1 figs fruit"})
             run(model, step);
         QVERIFY(model.addNewItem(5, "curd") && !model.addNewItem(5, "CURD"));
-        QCOMPARE(changed.count(), 4);
-        QCOMPARE(inserted.count(), 3);
+        QCOMPARE(QList<int>({int(changed.count()), int(inserted.count())}), QList<int>({4, 3}));
         QStringList names;
         for (const Item &item : model.checkedItems()) {
             names.append(item.value("name"));
@@ -244,8 +243,7 @@ private slots:
         // A name in use is refused with a message.
         const auto message = answerMessageBox(QMessageBox::Ok);
         run(model, "rename 3 BUNS");
-        QTRY_VERIFY(message->seen);
-        QCOMPARE(message->text, "Item with the same name already exists");
+        QTRY_COMPARE(message->text, "Item with the same name already exists");
         QCOMPARE(data(model, 3, kpCategoriesDataModel::ItemNameRole), "bread");
     }
 };

@@ -251,7 +251,7 @@ private slots:
         kpListDataModel model;
         QAbstractItemModelTester tester(&model);
         model.addItems(
-            {record("milk", "dairy", "unchecked", "1.25", "2"), record("tea", "drinks")});
+            {record("milk", "dairy", "unchecked", "0.50", "2"), record("tea", "drinks")});
         QStringList order;
         const auto note = [&order, &model](const char *pSignal) {
             return [&order, &model, pSignal]() {
@@ -265,7 +265,7 @@ private slots:
         model.toggleItem(1);
         QVERIFY(order.isEmpty() && !model.needsCheckout());
         model.toggleItem(1);
-        QCOMPARE(order, QStringList({"requested 2 2.50+", "amount 2 2.50+", "price 2 2.50+"}));
+        QCOMPARE(order, QStringList({"requested 2 1.00+", "amount 2 1.00+", "price 2 1.00+"}));
         QVERIFY(model.needsCheckout());
 
         // Emptying the cart asks for no checkout.

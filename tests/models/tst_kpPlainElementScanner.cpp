@@ -37,6 +37,8 @@ private slots:
     {
         QCOMPARE(steps(Plain), "2 end");
         QCOMPARE(steps("<list><!-- x --><item/></list>"), "1 gave up");
+        // The "=" signs of an element count up to the bound, values' own included.
+        QCOMPARE(steps("<a b=\"" + QByteArray(255, '=') + "\"/>"), "1 end");
         // Records share the known attribute names instead of each holding copies.
         QCOMPARE(kpItemRecord::sharedKey(u"status").constData(), kpItemRecord::Status.constData());
     }

@@ -48,8 +48,10 @@ private slots:
         QCOMPARE(changed.count(), 2);
         // The current unit is the same on every row.
         QCOMPARE(roleValues(model, 9), "kyrgyz som|kyrgyz som|som|rubles|rub");
-        // Views expect fonts, colours and sizes there, not text.
+        // Views expect fonts, colours and sizes there, not text. A view that asks for a header
+        // gets a row's number.
         QVERIFY(!model.index(9).data(Qt::FontRole).isValid());
+        QCOMPARE(model.headerData(2, Qt::Vertical).toString(), "Row 2");
     }
 
     // Row 0 is no unit, and what the table lacks is shown as no unit.

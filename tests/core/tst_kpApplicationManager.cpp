@@ -159,8 +159,7 @@ private slots:
         QCOMPARE(overviewBox->title, "Удаление списка");
         QCOMPARE(overviewBox->text, "Вы уверены что хотите удалить список week?");
         QCOMPARE(overviewBox->parent, &mView);
-        QVERIFY(QFile::exists(listPath()));
-        QCOMPARE(reset.count(), 1);
+        QVERIFY(QFile::exists(listPath()) && reset.count() == 1);
         QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
         mManager->prepareSettings();
         QCOMPARE(shown(mView, "languageSelector", "currentIndex"), 1);

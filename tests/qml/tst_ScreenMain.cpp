@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQmlIncubator>
 
 using namespace kpTestSupport;
@@ -25,7 +26,9 @@ private slots:
         kpQmlTestView view(kpQmlTestView::List);
         QCOMPARE(view.named("categoriesProductNameInput")->property("inputMethodHints").toInt(),
                  int(Qt::ImhNoPredictiveText));
-        // What is asked for later, one object alone, is made too.
+        // Once every object the screens asked for is made, one object asked for alone is made too.
+        const QQmlIncubationController *incubation = view.view()->engine()->incubationController();
+        QTRY_COMPARE_WITH_TIMEOUT(incubation->incubatingObjectCount(), 0, 60000);
         QQmlComponent component(view.view()->engine(), QUrl("qrc:/qml/RowSeparator.qml"));
         QQmlIncubator incubator;
         component.create(incubator);

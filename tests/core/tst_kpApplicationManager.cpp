@@ -166,8 +166,7 @@ private slots:
         QCOMPARE(shown(mView, "currencyUnitSelector", "currentIndex"), 6);
 
         mManager->updateSettings(0, 6);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(itemsText(1), "1 item");
+        QVERIFY(changed.count() == 2 && itemsText(1) == "1 item");
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(mManager->deleteList(0));
         QVERIFY(!QFile::exists(listPath()));

@@ -202,8 +202,7 @@ private slots:
         QCOMPARE(model.listName(), name);
         QCOMPARE(QList<int>({int(nameChanged.count()), int(reset.count())}),
                  QList<int>(2, created ? 1 : 0));
-        QCOMPARE(model.rowCount(), created ? 0 : 15);
-        QCOMPARE(QFile::exists(listPath()), !created);
+        QVERIFY(model.rowCount() == (created ? 0 : 15) && QFile::exists(listPath()) != created);
     }
 
     // What the catalogue learns from, and what the views are told.
@@ -271,9 +270,7 @@ private slots:
         run(model, "cart");
         model.toggleItem(1);
         model.toggleItem(1);
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(order.size(), 3);
-        QVERIFY(!model.needsCheckout());
+        QVERIFY(model.rowCount() == 0 && order.size() == 3 && !model.needsCheckout());
         // The checkout forgets every record, bought or not.
         QVERIFY(model.checkout());
         QVERIFY(model.items(true).isEmpty() && model.items(false).isEmpty());

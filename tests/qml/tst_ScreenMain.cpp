@@ -27,9 +27,10 @@ private slots:
         QCOMPARE(view.named("categoriesProductNameInput")->property("inputMethodHints").toInt(),
                  int(Qt::ImhNoPredictiveText));
         // Once every object the screens asked for is made, one object asked for alone is made too.
-        const QQmlIncubationController *incubation = view.view()->engine()->incubationController();
-        QTRY_COMPARE_WITH_TIMEOUT(incubation->incubatingObjectCount(), 0, 60000);
-        QQmlComponent component(view.view()->engine(), QUrl("qrc:/qml/RowSeparator.qml"));
+        QQmlEngine *engine = view.view()->engine();
+        QTRY_COMPARE_WITH_TIMEOUT(engine->incubationController()->incubatingObjectCount(), 0,
+                                  60000);
+        QQmlComponent component(engine, QUrl("qrc:/qml/RowSeparator.qml"));
         QQmlIncubator incubator;
         component.create(incubator);
         QTRY_VERIFY(incubator.isReady());

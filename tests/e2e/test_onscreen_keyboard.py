@@ -20,10 +20,10 @@ def keyboard_top(pShot):
 def type_into(pScenario, pTree, pField, pText, pGallery, pName):
     """Taps the field and types; once the text shows, to the gallery. Returns the keyboard's top."""
     pScenario.tap(e2e.centre(pTree.rectangle(pField)))
-    empty = pScenario.wait(keyboard_top, "the keyboard")
+    empty, area = pScenario.wait(keyboard_top, "the keyboard"), pTree.rectangle(pField)  # at rest
     pScenario.xdotool("type", "--delay", "25", pText)
-    typed = pScenario.wait(lambda shot: keyboard_top(shot) and shot.differing(
-        empty, pTree.rectangle(pField)) > 100, f'"{pText}" over the keyboard')
+    typed = pScenario.wait(lambda shot: keyboard_top(shot) and shot.differing(empty, area) > 100,
+                           f'"{pText}" over the keyboard')
     pTree.until(lambda: pField.queryText().getText(0, -1) == pText, f'"{pText}" typed')
     pScenario.save(pName, typed)
     subprocess.run(["convert", typed.path, os.path.join(pGallery, f"en-{pName}.png")], check=True)

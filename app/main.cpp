@@ -4,7 +4,7 @@
 
 int main(int argc, char *argv[])
 {
-    kpQuickHost::setApplicationNames();
+    kpQuickHost::prepare(argc, argv);
     QApplication application(argc, argv);
     return kpQuickHost::exec();
 }

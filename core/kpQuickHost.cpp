@@ -2,9 +2,12 @@
 
 #include "kpApplicationManager.h"
 #include "kpDataLocation.h"
+#include "kpOnScreenKeyboard.h"
 #include "kpQmlObjects.h"
+#include "kpShellKeyboard.h"
 #include "kpSingleInstance.h"
 #include "kpTouchDialogs.h"
+#include "kpWindowActivation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,6 +25,12 @@
 void qml_register_types_Tovimar_Core();
 
 namespace kpQuickHost {
+
+void prepare(int pArgc, char **pArgv)
+{
+    setApplicationNames();
+    kpOnScreenKeyboard::choose(pArgc, pArgv);
+}
 
 void setApplicationNames()
 {
@@ -87,26 +96,13 @@ void showInitializationError()
                           QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-// Asked by a later start. On X11 the window comes to the front and asks for the focus, which the
-// window manager grants or not; on Wayland both requests go to the shell, which may grant them or
-// only mark the window. A dialog left open stays in front of its window.
-void bringForward(QWidget *pView)
-{
-    QWidget *front = QApplication::activeModalWidget();
-    if (!front)
-        front = pView;
-    pView->setWindowState(pView->windowState() & ~Qt::WindowMinimized);
-    front->raise();
-    front->activateWindow();
-}
-
 } // namespace
 
 int exec()
 {
     // Made first, so that the lock is given up only after the manager has saved.
     kpSingleInstance instance(kpDataLocation::root());
-    if (!instance.claim())
+    if (!instance.claim(kpWindowActivation::launchToken()))
         return 0;
     kpApplicationManager manager;
     if (!manager.initialize()) {
@@ -115,7 +111,10 @@ int exec()
     }
     const std::unique_ptr<QQuickWidget> view = createView(&manager);
     QObject::connect(&instance, &kpSingleInstance::comeForwardRequested, view.get(),
-                     [window = view.get()]() { bringForward(window); });
+                     [window = view.get()](const QByteArray &pToken) {
+                         kpWindowActivation::bringForward(window, pToken);
+                     });
+    const kpShellKeyboard shellKeyboard;
     view->showMaximized();
     return QApplication::exec();
 }
@@ -134,6 +133,9 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
+    // Texts translated in QML follow a change of language.
+    QObject::connect(pManager, &kpApplicationManager::languageChanged, view->engine(),
+                     &QQmlEngine::retranslate);
     disablePredictiveText(view.get());
     makeHiddenScreensInSlices(view.get());
     return view;
@@ -152,6 +154,7 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager)
                                  pManager->currencyUnitsDataModel());
     pContext->setContextProperty(QStringLiteral("measureUnitsDataModel"),
                                  pManager->measureUnitsDataModel());
+    pContext->setContextProperty(QStringLiteral("keyboardInScene"), kpOnScreenKeyboard::inScene());
 }
 
 // Product names are not words: word prediction only gets in the way of typing them.

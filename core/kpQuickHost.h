@@ -10,6 +10,10 @@ class kpApplicationManager;
 // publishing the core to QML.
 namespace kpQuickHost {
 
+// What the program settles before the application object exists: its names and which
+// on-screen keyboard types into it.
+void prepare(int pArgc, char **pArgv);
+
 // Identity of the program; decides the per-user data location. Call before the application
 // object exists.
 void setApplicationNames();

@@ -3,10 +3,10 @@
 #include "kpCompressedXmlFile.h"
 #include "kpDataLocation.h"
 #include "kpItemRecord.h"
+#include "kpTextPrompt.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QQuickWidget>
 #include <QSet>
@@ -256,8 +256,7 @@ bool kpCategoriesDataModel::addNewItem(int pIndex, const QString &pItemName)
 {
     QString category;
     if (pIndex == -1) {
-        category = QInputDialog::getText(mParentWidget, mCategoryTitle, mCategoryLabel,
-                                         QLineEdit::Normal, QString());
+        category = kpTextPrompt::ask(mParentWidget, mCategoryTitle, mCategoryLabel);
         if (category.isEmpty())
             return false;
     } else {
@@ -288,10 +287,10 @@ void kpCategoriesDataModel::renameItem(int pIndex)
     Item &item = mItemList[itemOfRow(pIndex)];
     const QString oldName = item.value(Name).toLower();
     const QString category = item.value(Category).toLower();
-    const QString newName = QInputDialog::getText(mParentWidget, mItemNameTitle, mItemNameLabel,
-                                                  QLineEdit::Normal, oldName)
-                                .simplified()
-                                .toLower();
+    const QString newName
+        = kpTextPrompt::ask(mParentWidget, mItemNameTitle, mItemNameLabel, oldName)
+              .simplified()
+              .toLower();
     if (newName.isEmpty() || newName == oldName)
         return;
     const QString key
@@ -314,8 +313,7 @@ void kpCategoriesDataModel::renameCategory(int pIndex)
     const QString heldCategory = kpRowIndex::categoryOfKey(mRowIndex.at(pIndex).key);
     const QString oldCategory = heldCategory.toLower();
     const QString newCategory
-        = QInputDialog::getText(mParentWidget, mCategoryNameTitle, mCategoryNameLabel,
-                                QLineEdit::Normal, oldCategory)
+        = kpTextPrompt::ask(mParentWidget, mCategoryNameTitle, mCategoryNameLabel, oldCategory)
               .simplified()
               .toLower();
     if (newCategory.isEmpty() || newCategory == oldCategory)

@@ -6,6 +6,14 @@ kpLanguagesDataModel::kpLanguagesDataModel(QObject *pParent)
     translateUi();
 }
 
+void kpLanguagesDataModel::setCurrentLanguage(int pCurrentLanguage)
+{
+    if (pCurrentLanguage == mCurrentLanguage)
+        return;
+    mCurrentLanguage = pCurrentLanguage;
+    emit currentLanguageChanged();
+}
+
 QString kpLanguagesDataModel::currentLanguageCode() const
 {
     return value(mCurrentLanguage, QStringLiteral("code"));

@@ -3,9 +3,9 @@
 #include "kpCompressedXmlFile.h"
 #include "kpItemRecord.h"
 #include "kpListFile.h"
+#include "kpTextPrompt.h"
 
 #include <QFile>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QQuickWidget>
 #include <QSet>
@@ -174,11 +174,9 @@ QString kpListDataModel::listName() const
 
 bool kpListDataModel::newModel(const QString &pListFilename)
 {
-    bool accepted = false;
-    const QString name = QInputDialog::getText(mParentWidget, mListNameTitle, mListNameLabel,
-                                               QLineEdit::Normal, QString(), &accepted)
-                             .simplified();
-    if (!accepted || name.isEmpty())
+    const QString name
+        = kpTextPrompt::ask(mParentWidget, mListNameTitle, mListNameLabel).simplified();
+    if (name.isEmpty())
         return false;
 
     mListAmount.clear();
@@ -257,10 +255,8 @@ bool kpListDataModel::addItem(int pIndex, const QString &pItemName)
 
     QString category;
     if (pIndex == -1) {
-        bool accepted = false;
-        category = QInputDialog::getText(mParentWidget, mCategoryTitle, mCategoryLabel,
-                                         QLineEdit::Normal, QString(), &accepted);
-        if (!accepted || category.isEmpty())
+        category = kpTextPrompt::ask(mParentWidget, mCategoryTitle, mCategoryLabel);
+        if (category.isEmpty())
             return false;
     } else {
         category = categoryOfRow(pIndex);

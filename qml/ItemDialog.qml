@@ -52,7 +52,7 @@ Item {
 
         ScreenHeader {
             width: parent.width
-            height: 40
+            height: Theme.dialogTitleHeight
             buttonOneOpacity: 0
             buttonTwoOpacity: 0
             headerLabel: root.title
@@ -98,7 +98,7 @@ Item {
 
         Rectangle {
             width: parent.width
-            height: 60
+            height: Theme.fieldHeight
             color: "transparent"
             border.width: 1
             border.color: Theme.borderColor

@@ -22,11 +22,17 @@ Row {
         return root.list.currentIndex < root.list.count ? root.list.currentIndex : -1
     }
 
+    // Handed on once the tap or key that entered it is delivered: taking it in, the core may ask
+    // for its category in a prompt of the window's own, which that same tap or key must not reach.
     function enterName() {
         if (input.text === "")
             return
-        root.nameEntered(root.selectedRow(), input.text)
+        const row = root.selectedRow()
+        const name = input.text
         input.text = ""
+        // qmllint disable type
+        Qt.callLater(() => root.nameEntered(row, name))
+        // qmllint enable type
     }
 
     height: Theme.barHeight

@@ -59,7 +59,11 @@ Item {
             TextButton {
                 width: parent.width / 2
                 label: qsTr("New") + root.manager.nullString
-                onButtonClicked: root.newButtonClicked()
+                // The list's name is asked in a prompt of the window's own, which the tap must
+                // not reach while it is still being delivered.
+                // qmllint disable type
+                onButtonClicked: Qt.callLater(root.newButtonClicked)
+                // qmllint enable type
             }
             TextButton {
                 width: parent.width / 2

@@ -9,6 +9,11 @@ QtObject {
     readonly property int spacing: 5
     // A screen's list takes what its header and footer bars and the spacings between leave.
     readonly property int listHeightLoss: 2 * barHeight + 2 * spacing
+    // Dialogs inside the window: a title bar, a field for a line of text, and half a row button
+    // of the window left free at each side.
+    readonly property int dialogTitleHeight: 40
+    readonly property int fieldHeight: 60
+    readonly property int dialogMargin: rowButtonWidth / 2
 
     readonly property int largeFontSize: 25
     readonly property int titleFontSize: 20

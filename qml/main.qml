@@ -18,14 +18,8 @@ Rectangle {
     readonly property LanguagesDataModel languagesModel: languagesDataModel
     readonly property CurrencyUnitsDataModel currencyUnitsModel: currencyUnitsDataModel
     readonly property MeasureUnitsDataModel measureUnitsModel: measureUnitsDataModel
+    readonly property bool inSceneKeyboard: keyboardInScene
     // qmllint enable unqualified
-
-    // An on-screen keyboard, where one shows: it tells its place on the screen.
-    property rect keyboardRectangle: InputMethod.visible ? InputMethod.keyboardRectangle
-                                                        : Qt.rect(0, 0, 0, 0)
-    // How far the keyboard reaches into the window: the screens keep what is typed above it.
-    readonly property real keyboardOverlap: root.keyboardRectangle.height > 0
-        ? Math.max(0, root.height - root.keyboardRectangle.y + root.mapToGlobal(0, 0).y) : 0
 
     // Leaving the open list for the overview: the overview reads the list's file, so the list is
     // written first.
@@ -38,7 +32,7 @@ Rectangle {
         return Qt.binding(() => root.currencyUnitsModel.currentCurrencySymbol)
     }
 
-    function keyboardOverlapBinding() { return Qt.binding(() => root.keyboardOverlap) }
+    function keyboardOverlapBinding() { return Qt.binding(() => typing.keyboardOverlap) }
 
     objectName: "mainWindow"
     width: 800
@@ -162,6 +156,14 @@ Rectangle {
             root.manager.updateSettings(languageId, priceUnitId)
             root.state = ""
         }
+    }
+
+    // The core's questions for a line of text and the on-screen keyboard, above every screen.
+    TypingLayer {
+        id: typing
+        anchors.fill: parent
+        keyboardInScene: root.inSceneKeyboard
+        language: root.languagesModel.languageCode
     }
 
     // Every screen but the main one hides the main screen.

@@ -1,7 +1,7 @@
 """A shopping trip from a first start, as a screen reader reads the accessibility tree: a list
-named in a dialog, an item whose category is asked for, its wheel turned, the catalogue, home (the
-file holds the item), the item into the cart, the checkout, the list and its file gone; then the
-settings to Russian. The tree holds only the shown screen's controls, each named in the language."""
+named in the window's prompt, an item whose category is asked for, its wheel turned, the
+catalogue, home (the file holds the item), the item into the cart, the checkout, the list and its
+file gone; then the settings to Russian. The tree holds only the shown screen's controls, each named in the language."""
 
 import os
 
@@ -15,14 +15,14 @@ def scenario(pScenario):
     names = tree.screen("main")
     e2e.check(names == {"Shopping lists", "About", "New", "Settings"}, f"main screen: {names}")
     tree.tap("push button", "New")
-    pScenario.answer("List name", "Weekly shop")
+    tree.answer("List name", "Weekly shop")
     tree.find("heading", "Weekly shop")
     tree.screen("edit")
     tree.tap("text", "Product name")
     pScenario.xdotool("type", "--delay", "25", "Milk")
     pScenario.xdotool("key", "Return")
     # No row is current in an empty list: the program asks where the item belongs.
-    pScenario.answer("Category", "Dairy")
+    tree.answer("Category", "Dairy")
     row = tree.find("list item", "milk")
     tree.tap("push button", "Edit", row)
     tree.find("dialog", "milk")

@@ -27,11 +27,7 @@ class Tree:
             "the program")
 
     def until(self, pLook, pWhat):
-        deadline = time.monotonic() + 20
-        while not (found := self.look(pLook)):
-            e2e.check(time.monotonic() < deadline, f"not in the tree: {pWhat}")
-            time.sleep(0.1)
-        return found
+        return e2e.until(lambda: self.look(pLook), f"in the tree: {pWhat}")
 
     def look(self, pLook):
         """What the look finds; nothing yet where an accessible went while it was read."""
@@ -61,6 +57,15 @@ class Tree:
         """Once the window rests, as a user waits for a move to end."""
         self.scenario.wait()
         self.scenario.tap(e2e.centre(self.rectangle(self.find(pRole, pName, pWithin))))
+
+    def answer(self, pTitle, pText):
+        """Types into the window's prompt, whose field has the focus as it opens; Return."""
+        field = self.find("text", None, self.find("dialog", pTitle))
+        self.until(lambda: field.getState().contains(self.atspi.STATE_FOCUSED), "a focused field")
+        self.scenario.xdotool("type", "--delay", "25", pText)
+        self.until(lambda: field.queryText().getText(0, -1) == pText, f'"{pText}" typed')
+        self.scenario.xdotool("key", "Return")
+        self.until(lambda: all(node.name != pTitle for node in self.shown()), f'"{pTitle}" gone')
 
     def act(self, pNode, pAction):
         actions = pNode.queryAction()

@@ -33,6 +33,15 @@ def skip(pWhy):
     sys.exit(77)
 
 
+def until(pLook, pWhat, pTimeout=20):
+    """What the look finds, once it finds something; a slower run waits as much longer."""
+    deadline = time.monotonic() + pTimeout * SLOWER
+    while not (found := pLook()):
+        check(time.monotonic() < deadline, f"not within {pTimeout} s: {pWhat}")
+        time.sleep(0.1)
+    return found
+
+
 def centre(pRect):
     return round(pRect[0] + pRect[2] / 2), round(pRect[1] + pRect[3] / 2)
 
@@ -144,12 +153,11 @@ class Scenario:
                               capture_output=True, text=True, timeout=20).stdout
 
     def window(self, pTitle, pShown=True):  # the window once it is shown, or once it is gone
-        deadline = time.monotonic() + 20 * SLOWER
-        while bool(found := self.xdotool("search", "--onlyvisible", "--name",
-                                         f"^({pTitle})$").split()) != pShown:
-            check(time.monotonic() < deadline, f'the window "{pTitle}", {pShown=}')
-            time.sleep(0.1)
-        return (found or [None])[-1]
+        def look():
+            found = self.xdotool("search", "--onlyvisible", "--name", f"^({pTitle})$").split()
+            return (found[-1] if found else None) if pShown else not found
+        found = until(look, f'the window "{pTitle}", {pShown=}')
+        return found if pShown else None
 
     def answer(self, pTitle, pText=""):
         """Types into a dialog and presses Return; with no window manager, focus is given."""

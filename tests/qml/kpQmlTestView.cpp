@@ -2,6 +2,7 @@
 
 #include "kpQmlObjects.h"
 
+#include <QTimer>
 #include <QtQuickTest/quicktest.h>
 #include <algorithm>
 #include <functional>
@@ -30,6 +31,20 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     for (QQuickItem *child : pUnder->childItems())
         found.append(itemsBelow(child, pWanted));
     return found;
+}
+
+// The prompt's box over the window and nearly as wide, its buttons at least 120 x 60 pixels and
+// its field's text at the screens' size.
+bool fingerSized(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
+{
+    const QList<QQuickItem *> buttons
+        = itemsBelow(pBox, [](QQuickItem *pItem) { return isComponent(pItem, "TextButton"); });
+    return pBox->width() >= pWindow->width() - 70
+        && QRectF(QPointF(), pWindow->size()).contains(pBox->mapRectToScene(pBox->boundingRect()))
+        && pField->property("font").value<QFont>().pixelSize() == 25 && buttons.size() == 2
+        && std::all_of(buttons.cbegin(), buttons.cend(), [](const QQuickItem *pButton) {
+               return pButton->width() >= 120 && pButton->height() >= 60;
+           });
 }
 
 } // namespace
@@ -151,6 +166,38 @@ void kpQmlTestView::longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDia
     QTest::mouseRelease(mView.get(), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
+std::shared_ptr<kpSeenDialog> kpQmlTestView::answerPrompt(const QString &pText, bool pAccept,
+                                                          bool pByKey)
+{
+    auto seen = std::make_shared<kpSeenDialog>();
+    answerWhenShown(seen, pText, pAccept, pByKey);
+    return seen;
+}
+
+// The core opens the prompt and waits for it in an event loop of its own, which answers it.
+void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
+                                    const QString &pText, bool pAccept, bool pByKey)
+{
+    QTimer::singleShot(5, mView.get(), [=]() {
+        QQuickItem *prompt = named(kpQmlObjects::NamePrompt);
+        if (!prompt->isVisible()) {
+            answerWhenShown(pSeen, pText, pAccept, pByKey);
+            return;
+        }
+        QQuickItem *box = accessible(prompt, QAccessible::Dialog);
+        QQuickItem *field = accessible(box, QAccessible::EditableText);
+        *pSeen = {true, prompt->property("title").toString(), prompt->property("label").toString(),
+                  mView.get(), fingerSized(box, field, mView->rootObject())};
+        QVERIFY(field->hasActiveFocus());
+        field->setProperty("text", QString());
+        QTest::keyClicks(mView.get(), pText);
+        if (pByKey)
+            QTest::keyClick(mView.get(), pAccept ? Qt::Key_Return : Qt::Key_Escape);
+        else
+            tap(button(box, pAccept ? "OK" : "Cancel"));
+    });
+}
+
 void kpQmlTestView::typeText(const QString &pInputName, const QString &pText)
 {
     tap(named(pInputName));
@@ -177,6 +224,17 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
 QPoint kpQmlTestView::centreOf(QQuickItem *pItem)
 {
     return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
+}
+
+QQuickItem *kpQmlTestView::accessible(QQuickItem *pUnder, QAccessible::Role pRole)
+{
+    return itemsBelow(pUnder,
+                      [pRole](QQuickItem *pItem) {
+                          const QAccessibleInterface *shown
+                              = QAccessible::queryAccessibleInterface(pItem);
+                          return shown && shown->role() == pRole;
+                      })
+        .value(0);
 }
 
 bool kpQmlTestView::animating(QObject *pObject)

@@ -3,6 +3,7 @@
 #include "kpApplicationManager.h"
 #include "kpTestSupport.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <memory>
@@ -49,6 +50,11 @@ public:
     void tap(QQuickItem *pItem, std::optional<QPointF> pAt = std::nullopt);
     // Holds pItem down until the dialog that the hold opens has been answered.
     void longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDialog> &pDialog);
+    // The window's next prompt for a line of text, once it shows, gets pText typed over its
+    // preset and is answered as a user does: accepted with OK, or with Enter where pByKey;
+    // cancelled with Cancel, or with Escape.
+    std::shared_ptr<kpSeenDialog> answerPrompt(const QString &pText, bool pAccept = true,
+                                               bool pByKey = false);
     void typeText(const QString &pInputName, const QString &pText);
     // Waits until the window rests with pComponent's screen alone shown; fails if two screens
     // were ever partly shown at once on the way.
@@ -56,12 +62,17 @@ public:
 
     // Where pItem's centre lies in the window.
     static QPoint centreOf(QQuickItem *pItem);
+    // The first item below pUnder, itself included, that says it is of the accessible role.
+    static QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole);
     // Whether an animation below pObject runs: a fade, a row shrinking, a button growing.
     static bool animating(QObject *pObject);
     // The texts of the text elements below pItem: the shown ones, or all of them.
     static QStringList texts(QQuickItem *pItem, bool pShownOnly = true);
 
 private:
+    void answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen, const QString &pText,
+                         bool pAccept, bool pByKey);
+
     // The view goes before the manager, as in the program.
     std::unique_ptr<kpApplicationManager> mManager;
     std::unique_ptr<QQuickWidget> mView;

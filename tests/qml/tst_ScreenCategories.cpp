@@ -18,9 +18,9 @@ private slots:
         // Typed in without a selected row, each product asks for its category. The first one's
         // header becomes current: a tap on it clears the selection again.
         for (const char *product : {"milk\r", "cheese\r"}) {
-            const auto category = answerInputDialog("dairy");
+            const auto category = view.answerPrompt("dairy");
             view.typeText("categoriesProductNameInput", product);
-            QVERIFY(category->seen);
+            QTRY_VERIFY(category->seen);
             view.tap(view.row(categories, 0));
         }
         // Rows: dairy, cheese, milk. Milk is on the list already: grey, and a tap only selects it.
@@ -31,7 +31,7 @@ private slots:
         // A press-and-hold asks for a new name and ticks nothing.
         for (const auto &[row, title] :
              {std::pair(1, "Item name"), std::pair(0, "Category name")}) {
-            const auto newName = answerInputDialog(QString(), false);
+            const auto newName = view.answerPrompt(QString(), false, true);
             view.longPress(view.row(categories, row), newName);
             QVERIFY(newName->title == title && newName->fingerSized);
         }

@@ -14,7 +14,7 @@ private slots:
     void composingANewList()
     {
         kpQmlTestView view(kpQmlTestView::Catalogue);
-        answerInputDialog("Weekend");
+        view.answerPrompt("Weekend");
         QQuickItem *edit = view.tapTo(view.button(view.screen("ScreenMain"), "New"), "ScreenEdit");
         QVERIFY(edit);
         QVERIFY(view.manager().productsDataModel()->isLoaded());
@@ -23,17 +23,18 @@ private slots:
         view.tap(ok);
         view.typeText("editProductNameInput", "Milk");
         QTRY_COMPARE(ok->opacity(), 1.0);
-        auto category = answerInputDialog("dairy");
+        auto category = view.answerPrompt("dairy", true, true);
         view.tap(ok);
-        QVERIFY(category->seen && category->fingerSized);
+        QTRY_VERIFY(category->seen);
+        QVERIFY(category->fingerSized);
         QCOMPARE(view.named("editProductNameInput")->property("text").toString(), QString());
 
         // The new header became current: a tap on it clears the selection, so the next item
         // needs a category of its own.
         view.tap(view.row(edit, 0));
-        category = answerInputDialog("bakery");
+        category = view.answerPrompt("bakery");
         view.typeText("editProductNameInput", "bread\r");
-        QVERIFY(category->seen);
+        QTRY_VERIFY(category->seen);
 
         view.tap(view.button(edit, "home-button.png"));
         QVERIFY(!view.manager().productsDataModel()->isLoaded());
@@ -86,9 +87,9 @@ private slots:
         view.tap(view.button(menu, "Delete All"));
         QVERIFY(question->seen && question->fingerSized);
         QCOMPARE(menu->opacity(), 0.0);
-        const auto category = answerInputDialog("dairy");
+        const auto category = view.answerPrompt("dairy");
         view.typeText("editProductNameInput", "eggs\r");
-        QVERIFY(category->seen);
+        QTRY_VERIFY(category->seen);
     }
 
     // While a product name is typed, an on-screen keyboard over the lower half of the window, or
@@ -120,8 +121,9 @@ private slots:
         QTRY_VERIFY(!view.animating(window));
         const QImage before = view.view()->grabFramebuffer();
         const auto keyboard = [&](QRectF pKeys) {
-            window->setProperty("keyboardRectangle",
-                                pKeys.translated(window->mapToGlobal(QPointF(0, 0))));
+            view.find(window, "TypingLayer")
+                ->setProperty("keyboardRectangle",
+                              pKeys.translated(window->mapToGlobal(QPointF(0, 0))));
         };
         shrunk ? view.view()->resize(800, 240) : keyboard({0, 240, 800, 240});
 

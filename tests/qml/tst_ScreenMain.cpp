@@ -53,15 +53,16 @@ private slots:
         view.tap(view.find(main, "ScreenHeader"));
         QTRY_VERIFY(!view.view()->isFullScreen());
 
-        const auto name = answerInputDialog(QString(), false);
+        const auto name = view.answerPrompt(QString(), false, true);
         view.tap(view.button(main, "New"));
-        QVERIFY(name->seen && name->fingerSized);
+        QTRY_VERIFY(name->seen);
+        QVERIFY(name->fingerSized);
         QCOMPARE(view.state(), QString());
         QVERIFY(QFile::remove(listsDirectory() + "/demo-list.kpl"));
         view.tap(view.row(main, 0));
         QCOMPARE(view.state(), QString());
 
-        answerInputDialog("Weekend");
+        view.answerPrompt("Weekend");
         view.tap(view.button(main, "New"));
         QTRY_VERIFY(view.layer("ScreenMain")->opacity() < 1);
         view.tap(view.button(main, "Settings"));

@@ -14,6 +14,8 @@ namespace {
 // lock.
 constexpr int KnockTimeoutMs = 3000;
 constexpr int KnockRetryMs = 50;
+// Activation tokens and startup ids are a few dozen bytes; a knock is never more than this.
+constexpr qint64 MaxTokenSize = 1024;
 
 // The runtime folder is the user's own (the toolkit falls back to a private folder in /tmp when
 // the session names none). The data location is hashed: a socket's path holds at most 107 bytes.
@@ -34,15 +36,18 @@ kpSingleInstance::kpSingleInstance(const QString &pDataLocation, QObject *pParen
     , mPathStem(pathStem(pDataLocation))
     , mLockFile(mPathStem + QStringLiteral(".lock"))
 {
+    // A knock is the token and the end of the connection.
     connect(&mServer, &QLocalServer::newConnection, this, [this]() {
-        // The knock is the whole request.
-        while (QLocalSocket *knock = mServer.nextPendingConnection())
-            knock->deleteLater();
-        emit comeForwardRequested();
+        while (QLocalSocket *knock = mServer.nextPendingConnection()) {
+            connect(knock, &QLocalSocket::disconnected, this, [this, knock]() {
+                knock->deleteLater();
+                emit comeForwardRequested(knock->read(MaxTokenSize).trimmed());
+            });
+        }
     });
 }
 
-bool kpSingleInstance::claim()
+bool kpSingleInstance::claim(const QByteArray &pToken)
 {
     // With nowhere private to meet, the program runs unguarded rather than not at all. The file
     // stays when the copy ends: removed, a start that had opened it could lock it while the next
@@ -58,7 +63,7 @@ bool kpSingleInstance::claim()
     }
     if (errno != EWOULDBLOCK)
         return true;
-    knock();
+    knock(pToken);
     return false;
 }
 
@@ -71,14 +76,19 @@ void kpSingleInstance::listen()
     mServer.listen(name);
 }
 
-void kpSingleInstance::knock() const
+void kpSingleInstance::knock(const QByteArray &pToken) const
 {
     const QDeadlineTimer deadline(KnockTimeoutMs);
     QLocalSocket socket;
     while (!deadline.hasExpired()) {
         socket.connectToServer(mPathStem + QStringLiteral(".socket"));
-        if (socket.waitForConnected(KnockRetryMs))
+        if (socket.waitForConnected(KnockRetryMs)) {
+            socket.write(pToken.left(MaxTokenSize));
+            socket.disconnectFromServer();
+            if (socket.state() != QLocalSocket::UnconnectedState)
+                socket.waitForDisconnected(int(deadline.remainingTime()));
             return;
+        }
         QThread::msleep(KnockRetryMs);
     }
 }

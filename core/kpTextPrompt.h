@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QQuickWidget;
+
+// Asks for one line of text and waits for the answer, as the toolkit's input dialog does: in the
+// window's own scene where the window has a prompt, so that an on-screen keyboard in the scene or
+// the shell's types into it and nothing of the window is covered by a window of its own; the
+// toolkit's input dialog where no window is shown.
+namespace kpTextPrompt {
+
+// The text accepted, or an empty text when the user cancels.
+QString ask(QQuickWidget *pView, const QString &pTitle, const QString &pLabel,
+            const QString &pText = QString());
+
+} // namespace kpTextPrompt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+// The on-screen keyboard of a phone shell that offers no text-input protocol Qt speaks (Phosh's
+// squeekboard): it shows only when asked over the session bus. Asked to show while a text input
+// has the focus and to hide once none has. Where the session has no such keyboard, nothing is
+// asked and nothing waited for.
+class kpShellKeyboard : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit kpShellKeyboard(QObject *pParent = nullptr);
+
+private:
+    void follow();
+    void lookForKeyboard();
+    void setVisible(bool pVisible);
+
+    bool mLookedFor = false;
+    bool mPresent = false;
+    // What was asked last: focus moving from one input to another asks nothing again.
+    bool mAskedVisible = false;
+};

@@ -38,8 +38,8 @@ if(TOVIMAR_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(TOVIMAR_LIBRARY_DEPENDS)
 else()
-    set(TOVIMAR_LIBRARY_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6 libqt6qml6 libqt6quick6
-        libqt6quickwidgets6 zlib1g libc6 libstdc++6 libgcc-s1)
+    set(TOVIMAR_LIBRARY_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6
+        libqt6qml6 libqt6quick6 libqt6quickwidgets6 zlib1g libc6 libstdc++6 libgcc-s1)
 endif()
 list(JOIN TOVIMAR_QML_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 if(TOVIMAR_LIBRARY_DEPENDS)
@@ -50,7 +50,8 @@ endif()
 # Handheld shells are Wayland compositors: with Qt's Wayland platform the program runs there
 # natively, without it only through an X server the shell may not offer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
-# A device without a keyboard of its own types on Qt's on-screen keyboard.
+# A kiosk's panel without a keyboard of its own types on Qt's on-screen keyboard, which the
+# program then draws in its window.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-virtualkeyboard-plugin, qml6-module-qtquick-virtualkeyboard, qml6-module-qt-labs-folderlistmodel")
 
 include(CPack)

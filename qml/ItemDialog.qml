@@ -12,6 +12,8 @@ Item {
     required property MeasureUnitsDataModel measureUnitsModel
     required property string currencySymbol
     required property string title
+    // How much of the dialog an on-screen keyboard covers from below.
+    required property real keyboardOverlap
     property int currentItemIndex: 0
 
     signal deleteClicked()
@@ -47,8 +49,12 @@ Item {
         }
     }
 
+    // While the note is typed, the dialog moves up as far as the keyboard leaves it under.
     Column {
-        anchors.fill: parent
+        width: parent.width
+        height: parent.height
+        y: noteInput.activeFocus
+           ? Math.min(0, root.height - root.keyboardOverlap - noteBox.y - noteBox.height) : 0
 
         ScreenHeader {
             width: parent.width
@@ -97,6 +103,7 @@ Item {
         }
 
         Rectangle {
+            id: noteBox
             width: parent.width
             height: Theme.fieldHeight
             color: "transparent"

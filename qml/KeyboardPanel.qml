@@ -31,14 +31,23 @@ InputPanel {
     }
 
     // The keyboard's style keeps its keys in one proportion, which makes them a sliver high on a
-    // narrow screen and a third of a wide one deep: instead, at most 0.6 of its width and 45 % of
-    // the window's height, the keys as wide as before.
+    // narrow screen and a third of a wide one deep: instead it takes at most 0.6 of its width and
+    // 45 % of the window's height. The style draws its labels at a scale of its own design size:
+    // as large as the keys are high, as in its own proportion, but never wider than a narrow key.
+    readonly property real keysHeight: Math.min(root.width * 0.6, root.windowHeight * 0.45)
+    readonly property real labelScale: Math.min(root.keysHeight / 800, root.width / 1600)
+    readonly property KeyboardStyle style: root.keyboard.style as KeyboardStyle
+
     Binding {
-        readonly property KeyboardStyle style: root.keyboard.style as KeyboardStyle
-        target: style
+        target: root.style
         property: "keyboardDesignHeight"
-        value: Math.min(root.width * 0.6, root.windowHeight * 0.45) * style.keyboardDesignWidth
-               / root.width
-        when: style !== null && root.width > 0
+        value: root.keysHeight / root.labelScale
+        when: root.style !== null && root.labelScale > 0
+    }
+    Binding {
+        target: root.style
+        property: "keyboardDesignWidth"
+        value: root.width / root.labelScale
+        when: root.style !== null && root.labelScale > 0
     }
 }

@@ -165,6 +165,7 @@ Item {
         measureUnitsModel: root.measureUnitsModel
         currencySymbol: root.currencySymbol
         title: root.currentItemName
+        keyboardOverlap: root.keyboardOverlap
         onDeleteClicked: {
             if (root.listModel.deleteItem(itemEditDialog.currentItemIndex))
                 root.itemEditCloseClicked()

@@ -7,7 +7,8 @@ set -euo pipefail
 arch=${1:-}
 packages=(
     cmake g++ make ninja-build clang-format
-    qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+    qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools
+    qt6-tools-dev-tools
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
     qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qttest qml6-module-qtquick-layouts
@@ -15,12 +16,13 @@ packages=(
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
     sway grim qt6-wayland
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi libglib2.0-bin
     qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
+    phoc squeekboard kwin-wayland maliit-keyboard qtwayland5
 )
 if [ -n "$arch" ]; then
     packages+=(crossbuild-essential-"$arch" qemu-user-static lintian)
-    for package in qt6-base-dev qt6-declarative-dev qt6-tools-dev zlib1g-dev \
+    for package in qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-tools-dev zlib1g-dev \
         qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
         qml6-module-qtqml qml6-module-qtqml-models qml6-module-qttest qml6-module-qtquick-layouts \
         qt6-wayland qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard \

@@ -1,8 +1,10 @@
 """One running copy: a second start brings the running window to the front over another
-program's (which ends with the display) and ends with status 0, with no second window. A copy
+program's (which ends with the display), handing it the startup id of its launcher, and ends with
+status 0, with no second window. A copy
 that was killed keeps no later start from coming up, and of two starts at once exactly one runs."""
 
 import signal
+import subprocess
 import time
 
 import tovimar_e2e as e2e
@@ -19,14 +21,23 @@ def one_of_two_starts_runs(pScenario):
     pScenario.process = next(each for each in starts if each is not ended)
 
 
+def xprop(pScenario, pWindow, pProperty):
+    return subprocess.run(["xprop", "-id", pWindow, pProperty], env=pScenario.environment(),
+                          capture_output=True, text=True, timeout=20).stdout
+
+
 def scenario(pScenario):
     main = pScenario.start_main_screen()
     window = pScenario.window("Tovimar Lite")
     pScenario.launch(["xmessage", "-geometry", f"{e2e.WIDTH}x{e2e.HEIGHT}+0+0", "over"])
     pScenario.wait(lambda shot: not shot.like(main), "another program in front")
-    status = pScenario.launch().wait(20)
+    status = pScenario.launch(DESKTOP_STARTUP_ID="launcher_TIME42").wait(20)
     e2e.check(status == 0, f"the second start ended with status {status}")
     pScenario.wait(lambda shot: shot.like(main), "the running window in front")
+    # The launcher's startup id is the running copy's now, for the window manager to grant focus.
+    leader = xprop(pScenario, window, "WM_CLIENT_LEADER").split()[-1]
+    e2e.check(xprop(pScenario, leader, "_NET_STARTUP_ID").endswith('"launcher_TIME42"\n'),
+              "the startup id did not reach the running copy")
     e2e.check(pScenario.xdotool("search", "--onlyvisible", "--name", "^Tovimar Lite$").split()
               == [window], "the second start opened a window")
     pScenario.process.send_signal(signal.SIGKILL)
@@ -36,4 +47,4 @@ def scenario(pScenario):
 
 
 if __name__ == "__main__":
-    e2e.run(scenario, pTools=("xmessage",))
+    e2e.run(scenario, pTools=("xmessage", "xprop"))

@@ -168,8 +168,10 @@ class Scenario:
         self.xdotool("key", "Return")
         self.window(pTitle, False)
 
-    def tap(self, pPoint):
-        self.xdotool("mousemove", *pPoint, "click", "1")
+    def tap(self, pPoint):  # a display that takes input itself, a kiosk's panel, taps
+        if hasattr(self.display, "tap"):
+            return self.display.tap(pPoint)
+        self.xdotool("mousemove", *map(round, pPoint), "click", "1")
 
     def wait(self, pCondition=lambda shot: True, pWhat="rest", pTimeout=20):
         """The screen once it fulfils the condition and has not moved for five times the pause

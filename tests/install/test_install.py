@@ -13,7 +13,7 @@ import tovimar_e2e as e2e
 APP_ID = "org.velmora.Tovimar"
 # The QML modules, loaded at run time, which only the package can name; the libraries it links.
 DEPENDS = {"qml6-module-qtquick", "qml6-module-qtqml-workerscript", "libqt6core6", "libqt6qml6",
-           "libqt6widgets6", "libqt6quickwidgets6", "zlib1g", "libc6"}
+           "libqt6widgets6", "libqt6quickwidgets6", "libqt6dbus6", "zlib1g", "libc6"}
 
 
 def tool(*pArguments):

@@ -167,21 +167,23 @@ void kpQmlTestView::longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDia
 }
 
 std::shared_ptr<kpSeenDialog> kpQmlTestView::answerPrompt(const QString &pText, bool pAccept,
-                                                          bool pByKey)
+                                                          bool pByKey,
+                                                          const std::function<void()> &pLook)
 {
     auto seen = std::make_shared<kpSeenDialog>();
-    answerWhenShown(seen, pText, pAccept, pByKey);
+    answerWhenShown(seen, pText, pAccept, pByKey, pLook);
     return seen;
 }
 
 // The core opens the prompt and waits for it in an event loop of its own, which answers it.
 void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
-                                    const QString &pText, bool pAccept, bool pByKey)
+                                    const QString &pText, bool pAccept, bool pByKey,
+                                    const std::function<void()> &pLook)
 {
     QTimer::singleShot(5, mView.get(), [=]() {
         QQuickItem *prompt = named(kpQmlObjects::NamePrompt);
         if (!prompt->isVisible()) {
-            answerWhenShown(pSeen, pText, pAccept, pByKey);
+            answerWhenShown(pSeen, pText, pAccept, pByKey, pLook);
             return;
         }
         QQuickItem *box = accessible(prompt, QAccessible::Dialog);
@@ -189,6 +191,8 @@ void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
         *pSeen = {true, prompt->property("title").toString(), prompt->property("label").toString(),
                   mView.get(), fingerSized(box, field, mView->rootObject())};
         QVERIFY(field->hasActiveFocus());
+        if (pLook)
+            pLook();
         field->setProperty("text", QString());
         QTest::keyClicks(mView.get(), pText);
         if (pByKey)

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -50,11 +51,12 @@ public:
     void tap(QQuickItem *pItem, std::optional<QPointF> pAt = std::nullopt);
     // Holds pItem down until the dialog that the hold opens has been answered.
     void longPress(QQuickItem *pItem, const std::shared_ptr<kpSeenDialog> &pDialog);
-    // The window's next prompt for a line of text, once it shows, gets pText typed over its
-    // preset and is answered as a user does: accepted with OK, or with Enter where pByKey;
-    // cancelled with Cancel, or with Escape.
+    // The window's next prompt for a line of text, once it shows and pLook has looked at it,
+    // gets pText typed over its preset and is answered as a user does: accepted with OK, or with
+    // Enter where pByKey; cancelled with Cancel, or with Escape.
     std::shared_ptr<kpSeenDialog> answerPrompt(const QString &pText, bool pAccept = true,
-                                               bool pByKey = false);
+                                               bool pByKey = false,
+                                               const std::function<void()> &pLook = {});
     void typeText(const QString &pInputName, const QString &pText);
     // Waits until the window rests with pComponent's screen alone shown; fails if two screens
     // were ever partly shown at once on the way.
@@ -71,7 +73,7 @@ public:
 
 private:
     void answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen, const QString &pText,
-                         bool pAccept, bool pByKey);
+                         bool pAccept, bool pByKey, const std::function<void()> &pLook);
 
     // The view goes before the manager, as in the program.
     std::unique_ptr<kpApplicationManager> mManager;

@@ -83,6 +83,11 @@ private slots:
             view.tap(view.row(shop, 1));
         QTRY_COMPARE(view.find(shop, "CheckoutDialog")->opacity(), 1.0);
         shoot("checkout");
+        QVERIFY(view.tapTo(view.button(view.find(shop, "CheckoutDialog"), "Ok"), "ScreenMain"));
+        // The prompt for a new list's name, shot while the core waits for the answer.
+        const auto name = view.answerPrompt({}, false, false, [&]() { shoot("name-prompt"); });
+        view.tap(view.button(view.screen("ScreenMain"), "New"));
+        QTRY_VERIFY(name->seen);
     }
 };
 

@@ -1,6 +1,7 @@
 """The program as a Wayland client, as on a handheld's shell: sway headless (unprivileged: it
 refuses root), the handheld's screen, no input devices, X server or borders. The first frame fills
-the output (read with grim); asked to close by the compositor, the program ends with status 0."""
+the output (read with grim); a second start's activation token reaches the compositor; asked to close
+by the compositor, the program ends with status 0."""
 
 import os
 import pwd
@@ -66,7 +67,13 @@ def scenario(pScenario):
     blank = pScenario.blank
     e2e.check((blank.width, blank.height) == (e2e.WIDTH, e2e.HEIGHT),
               f"the output is {blank.width} x {blank.height}, not the handheld's screen")
-    pScenario.start_main_screen()
+    pScenario.start_main_screen(WAYLAND_DEBUG="client")
+    # A second start hands the launcher's activation token to the running copy, which shows it
+    # to the compositor as it comes forward.
+    e2e.check(pScenario.launch(XDG_ACTIVATION_TOKEN="launcher-token").wait(20) == 0,
+              "the second start failed")
+    with open(os.path.join(pScenario.shotsDir, "program.log"), errors="replace") as log:
+        e2e.until(lambda: 'activate("launcher-token"' in log.read(), "the token activating")
     subprocess.run(["swaymsg", f"[pid={pScenario.process.pid}]", "kill"], check=True,
                    env=dict(os.environ, **pScenario.display.environment()), timeout=20)
     status = pScenario.process.wait(20)

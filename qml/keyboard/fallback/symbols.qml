@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.VirtualKeyboard
 import QtQuick.VirtualKeyboard.Components
+import "../common"
 
 // Digits and the signs a product's name or note may hold, in every language.
 KeyboardLayout {

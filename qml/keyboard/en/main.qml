@@ -1,0 +1,5 @@
+import "../common"
+
+LetterLayout {
+    rows: ["qwertyuiop", "asdfghjkl", "zxcvbnm"]
+}

@@ -1,0 +1,268 @@
+"""The shells real handhelds run, in real windows: a kiosk's panel (Qt's vnc platform, which
+shares the screen code of eglfs and linuxfb; this module is its one RFB client), and Phosh (phoc
+with squeekboard) and Plasma Mobile (KWin with maliit), each in Xvfb on a session bus of its own.
+No on-screen keyboard tells where its keys are: the keyboard as drawn does."""
+
+import itertools
+import os
+import pwd
+import shutil
+import socket
+import struct
+import subprocess
+import tempfile
+import time
+
+import tovimar_e2e as e2e
+
+LETTERS = {"en": ("qwertyuiop", "asdfghjkl", "zxcvbnm"),
+           "ru": ("йцукенгшщзх", "фывапролджэ", "ячсмитьбю")}
+
+
+def key_rows(pShot, pCount):
+    """The keyboard's lowest rows of keys, top to bottom, each key as (x, y, width, height) from
+    the left. The keyboard's ground is the colour of the screen's last line; a row is a band of
+    lines a quarter off the ground at least (a narrow layout stands in the middle), a key a run of
+    columns off it in most of the band's lines."""
+    ground, rows, y = pShot.row(pShot.height - 1, 0, 1), [], pShot.height - 1
+    while len(rows) < pCount and y >= 0:
+        lines = []
+        while y >= 0 and 4 * sum(off := [pixel != ground for pixel in map(
+                bytes, zip(*[iter(pShot.row(y))] * 3))]) > pShot.width:
+            lines.append(off)
+            y -= 1
+        keys, x = [], 0
+        for isKey, run in itertools.groupby(2 * sum(column) > len(lines) for column in zip(*lines)):
+            width = len(list(run))
+            keys += [(x, y + 1, width, len(lines))] if isKey else []
+            x += width
+        rows[:0] = [keys] if keys else []
+        y -= 1
+    return rows
+
+
+def letter_keys(pShot, pLetters):
+    """Each letter's key, and Enter's ("\\n", the bottom row's last), once the rows above the
+    bottom one hold the letters, amid one other key at each end at most (Shift, Backspace)."""
+    rows = key_rows(pShot, len(pLetters) + 1)
+    found = {"\n": rows[-1][-1]} if len(rows) > len(pLetters) else None
+    for letters, row in zip(pLetters, rows if found else []):
+        if len(row) - len(letters) not in (0, 2):
+            return None
+        found.update(zip(letters, row[(len(row) - len(letters)) // 2:]))
+    return found
+
+
+def type_keys(pScenario, pText, pLetters):
+    """Taps the text's keys once the keyboard rests showing them; a line end is Enter."""
+    keys = letter_keys(pScenario.wait(lambda shot: letter_keys(shot, pLetters), "the keys"),
+                       pLetters)
+    for character in pText:
+        pScenario.tap(e2e.centre(keys[character]))
+        time.sleep(0.1)
+
+
+class Kiosk:
+    """The program's own screen over RFB, black while nothing listens. Qt's server speaks RFB 3.3,
+    needs SetEncodings before it answers and SetPixelFormat before its pixels mean anything, and
+    sends 32-bit pixels as B, G, R whatever the client asks: so the client asks for just that."""
+
+    TOOLS = ()
+
+    def __init__(self, pLogDir):
+        with socket.socket() as probe:  # a port free now, for the program to take
+            probe.bind(("", 0))
+            self.port = probe.getsockname()[1]
+        self.socket = None
+
+    def environment(self):
+        return {"QT_QPA_PLATFORM": f"vnc:size={e2e.WIDTH}x{e2e.HEIGHT}:port={self.port}"}
+
+    def read(self, pSize):
+        data = self.stream.read(pSize)
+        e2e.check(len(data) == pSize, "the program closed the RFB connection")
+        return data
+
+    def connect(self):
+        self.socket = socket.create_connection(("127.0.0.1", self.port), 20 * e2e.SLOWER)
+        self.stream = self.socket.makefile("rb")
+        self.read(12)
+        self.socket.sendall(b"RFB 003.003\n")
+        e2e.check(self.read(4) == b"\0\0\0\1", "an RFB server asking for a password")
+        self.socket.sendall(b"\1")
+        self.read(struct.unpack(">20xI", self.read(24))[0])  # the size is ours, then a name
+        self.socket.sendall(struct.pack(">4xBBBBHHHBBB3x", 32, 24, 0, 1, 255, 255, 255, 16, 8, 0)
+                            + struct.pack(">BxHi", 2, 1, 0))  # raw pixels only
+
+    def capture(self):
+        """The whole screen now: a request for it all is answered at once, in one rectangle."""
+        try:
+            self.socket or self.connect()
+            self.socket.sendall(struct.pack(">BBHHHH", 3, 0, 0, 0, e2e.WIDTH, e2e.HEIGHT))
+            self.read(16)
+            frame = self.read(e2e.WIDTH * e2e.HEIGHT * 4)
+        except OSError:  # not listening yet
+            self.stop()
+            return e2e.Shot(e2e.WIDTH, e2e.HEIGHT, bytes(e2e.WIDTH * e2e.HEIGHT * 3))
+        pixels = bytearray(e2e.WIDTH * e2e.HEIGHT * 3)
+        pixels[0::3], pixels[1::3], pixels[2::3] = frame[2::4], frame[1::4], frame[0::4]
+        time.sleep(0.04)  # the screen at rest is asked for without a pause
+        return e2e.Shot(e2e.WIDTH, e2e.HEIGHT, bytes(pixels))
+
+    def tap(self, pPoint):
+        for buttons in (1, 0):
+            self.socket.sendall(struct.pack(">BBHH", 5, buttons, *map(round, pPoint)))
+            time.sleep(0.05)
+
+    def stop(self):
+        if self.socket is not None:
+            self.socket.close()
+            self.socket = None
+
+
+class Session(e2e.XDisplay):
+    """Xvfb with a session bus and an accessibility bus of its own, which the test and the program
+    join, and where a shell runs unprivileged (wlroots refuses root). The shell draws into one
+    window of the X display, where xdotool's pointer is a finger."""
+
+    TOOLS = (*e2e.XDisplay.TOOLS, "dbus-daemon", "gdbus", "gsettings")
+
+    def __init__(self, pLogDir):
+        super().__init__(pLogDir)
+        # In /tmp and theirs: a root run's own TMPDIR may be closed to them.
+        self.folder, self.processes, self.user = tempfile.mkdtemp(dir="/tmp"), [], []
+        self.log, bus = open(os.path.join(pLogDir, "shell.log"), "ab"), f"{self.folder}/bus"
+        if os.getuid() == 0:
+            nobody = pwd.getpwnam("nobody")
+            os.chown(self.folder, nobody.pw_uid, nobody.pw_gid)
+            self.user = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}",
+                         "--clear-groups", "--"]
+        self.helpers = {"PATH": os.environ["PATH"], "HOME": self.folder, "DISPLAY": self.name,
+                        "XDG_RUNTIME_DIR": self.folder, "DBUS_SESSION_BUS_ADDRESS": f"unix:path={bus}"}
+        self.write("bus.conf", "<busconfig><include>/usr/share/dbus-1/session.conf</include>"
+                   '<policy context="default"><allow user="root"/></policy></busconfig>')
+        self.start("dbus-daemon", "--nofork", f"--config-file={self.folder}/bus.conf",
+                   f"--address={self.helpers['DBUS_SESSION_BUS_ADDRESS']}")
+        e2e.until(lambda: os.path.exists(bus), "the session bus")
+        os.environ.update(DISPLAY=self.name, DBUS_SESSION_BUS_ADDRESS=f"unix:path={bus}")
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        # Qt joins the accessibility bus only if it is there when the program starts.
+        self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        e2e.until(lambda: "true" in self.call("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                              "org.freedesktop.DBus.NameHasOwner", "org.a11y.Bus"),
+                  "the accessibility bus")
+
+    def write(self, pName, pText):
+        os.makedirs(os.path.dirname(path := os.path.join(self.folder, pName)), exist_ok=True)
+        with open(path, "w") as file:
+            file.write(pText)
+
+    def start(self, *pCommand, **pEnvironment):
+        self.processes.append(subprocess.Popen(
+            [*self.user, *pCommand], stdout=self.log, stderr=self.log, stdin=subprocess.DEVNULL,
+            env=dict(self.helpers, **pEnvironment)))
+        return self.processes[-1]
+
+    def call(self, pService, pPath, pMethod, *pArguments):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", pService, "--object-path",
+                               pPath, "--method", pMethod, *pArguments], capture_output=True,
+                              text=True, timeout=20).stdout
+
+    def shown(self, pService, pPath, pInterface, pProperty):
+        """A keyboard's word on whether it shows; None while it is not on the bus."""
+        reply = self.call(pService, pPath, "org.freedesktop.DBus.Properties.Get", pInterface,
+                          pProperty)
+        return "true" in reply if reply else None
+
+    def environment(self):
+        return {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": f"{self.folder}/wayland-0",
+                "DBUS_SESSION_BUS_ADDRESS": self.helpers["DBUS_SESSION_BUS_ADDRESS"],
+                "DISPLAY": self.name}
+
+    def stop(self):
+        for process in reversed(self.processes):
+            e2e.stop(process)
+        self.log.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+        super().stop()
+
+
+class Phosh(Session):
+    """phoc on wlroots' X11 back end (its headless one has no seat, which squeekboard needs) and
+    squeekboard, which shows only when asked on the bus and types as a virtual keyboard."""
+
+    TOOLS = (*Session.TOOLS, "phoc", "squeekboard")
+
+    def __init__(self, pLogDir):
+        super().__init__(pLogDir)
+        self.write("phoc.ini", f"[core]\nxwayland = false\n[output:X11-1]\n"
+                   f"mode = {e2e.WIDTH}x{e2e.HEIGHT}\nscale = 1\n")
+        self.gsettings("org.gnome.desktop.a11y.applications", "screen-keyboard-enabled", "true")
+        self.language("en")
+        self.start("phoc", "-C", f"{self.folder}/phoc.ini", WLR_BACKENDS="x11",
+                   WLR_RENDERER="pixman")
+        e2e.until(lambda: os.path.exists(f"{self.folder}/wayland-0"), "phoc")
+        self.start("squeekboard")
+        # It shows for a blink as it starts.
+        e2e.until(lambda: self.keyboard_shown() is False
+                  and not letter_keys(self.capture(), LETTERS["en"]), "squeekboard, hidden")
+
+    def gsettings(self, *pArguments):
+        subprocess.run([*self.user, "gsettings", "set", *pArguments], env=self.helpers,
+                       check=True, timeout=20)
+
+    def language(self, pCode):
+        """squeekboard takes the first input source's layout, as it changes."""
+        self.letters = LETTERS[pCode]
+        layout = {"en": "us"}.get(pCode, pCode)
+        self.gsettings("org.gnome.desktop.input-sources", "sources", f"[('xkb', '{layout}')]")
+
+    def keyboard_shown(self):
+        return self.shown("sm.puri.OSK0", "/sm/puri/OSK0", "sm.puri.OSK0", "Visible")
+
+    def environment(self):
+        """phoc leaves the title bar to the client: without it, the maximised window, and the
+        places its accessibility tree tells, start at the screen's corner."""
+        return dict(super().environment(), QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
+
+
+class Plasma(Session):
+    """KWin in a window of the X display, with maliit as its input method: KWin shows maliit
+    when a field asks through text-input, once there was touch input (KWIN_IM_SHOW_ALWAYS stands
+    in for a touch screen). KWin draws with QPainter, maliit keeps its settings in a file."""
+
+    TOOLS = (*Session.TOOLS, "kwin_wayland", "maliit-keyboard")
+
+    def __init__(self, pLogDir):
+        super().__init__(pLogDir)
+        self.helpers.update(GSETTINGS_BACKEND="keyfile", KWIN_IM_SHOW_ALWAYS="1", KWIN_COMPOSE="Q")
+        self.language("en")
+        kwin = shutil.which("kwin_wayland")
+        try:
+            subprocess.run([kwin, "--help"], capture_output=True, timeout=20)
+        except PermissionError:
+            # Its file capability (real-time scheduling) is refused in a container; a copy has
+            # none (shutil.copy leaves it behind), so it is never more privileged than Debian's.
+            kwin = shutil.copy(kwin, self.folder)
+        self.kwin = self.start(kwin, "--x11-display", self.name, "--width", str(e2e.WIDTH),
+                               "--height", str(e2e.HEIGHT), "--no-lockscreen", "--inputmethod",
+                               "maliit-keyboard")
+        e2e.until(lambda: self.kwin.poll() is not None or self.keyboard_shown() is not None,
+                  "KWin")
+        if self.kwin.poll() is not None:
+            self.stop()
+            e2e.skip(f"kwin_wayland cannot run here ({self.kwin.returncode})")
+
+    def language(self, pCode):
+        """maliit's layout, which it takes up as its settings file changes; no guessed words,
+        capitals or sounds."""
+        self.letters = {"en": LETTERS["en"], "ru": ("йцукенгшщзхъ", *LETTERS["ru"][1:])}[pCode]
+        self.write(".config/glib-2.0/settings/keyfile",
+                   f"[org/maliit/keyboard/maliit]\nactive-language='{pCode}'\n"
+                   "enabled-languages=['en', 'ru']\npredictive-text=false\nauto-completion=false\n"
+                   "auto-capitalization=false\nspell-checking=false\nkey-press-feedback=false\n"
+                   "key-press-haptic-feedback=false\n")
+
+    def keyboard_shown(self):
+        return self.shown("org.kde.KWin", "/VirtualKeyboard", "org.kde.kwin.VirtualKeyboard",
+                          "visible")

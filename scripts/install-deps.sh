@@ -15,7 +15,7 @@ packages=(
     xvfb xdotool imagemagick x11-utils fonts-dejavu-core python3
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev
-    sway grim qt6-wayland
+    qt6-wayland
     dbus at-spi2-core python3-pyatspi libglib2.0-bin
     qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
     phoc squeekboard kwin-wayland maliit-keyboard qtwayland5

@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QQuickItem>
+#include <QQuickWidget>
 
 namespace {
 
 const QString Service = QStringLiteral("sm.puri.OSK0");
+const QString Path = QStringLiteral("/sm/puri/OSK0");
 
 // Without an address the bus library would start a bus of its own for an X display.
 bool hasSessionBus()
@@ -54,6 +57,9 @@ void kpShellKeyboard::lookForKeyboard()
                 mAskedVisible = false;
                 follow();
             });
+    bus.connect(Service, Path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("PropertiesChanged"), this,
+                SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     QDBusMessage hasOwner = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
@@ -69,8 +75,23 @@ void kpShellKeyboard::lookForKeyboard()
 void kpShellKeyboard::setVisible(bool pVisible)
 {
     mAskedVisible = pVisible;
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, QStringLiteral("/sm/puri/OSK0"),
-                                                       Service, QStringLiteral("SetVisible"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("SetVisible"));
     call << pVisible;
     QDBusConnection::sessionBus().asyncCall(call);
+}
+
+void kpShellKeyboard::propertiesChanged(const QString &pInterface, const QVariantMap &pChanged,
+                                        const QStringList &)
+{
+    const QVariant visible = pChanged.value(QStringLiteral("Visible"));
+    if (pInterface != Service || !mAskedVisible || !visible.isValid() || visible.toBool())
+        return;
+    mAskedVisible = false;
+    // The input itself gives up the focus, inside the view that has it.
+    QObject *input = QGuiApplication::focusObject();
+    if (auto *view = qobject_cast<QQuickWidget *>(input))
+        input = view->quickWindow()->activeFocusItem();
+    if (auto *item = qobject_cast<QQuickItem *>(input))
+        item->setFocus(false);
 }

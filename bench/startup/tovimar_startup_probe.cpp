@@ -8,7 +8,7 @@
 // is made: the item dialog's and the settings screen's objects can be found.
 int main(int argc, char *argv[])
 {
-    kpQuickHost::setApplicationNames();
+    kpQuickHost::prepare(argc, argv);
     QApplication application(argc, argv);
     kpFirstFrameProbe::install([](QQuickWidget *pView) {
         using namespace kpQmlObjects;

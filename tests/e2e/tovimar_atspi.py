@@ -61,7 +61,6 @@ class Tree:
     def answer(self, pTitle, pText):
         """Types into the window's prompt, whose field has the focus as it opens; Return."""
         field = self.find("text", None, self.find("dialog", pTitle))
-        self.until(lambda: field.getState().contains(self.atspi.STATE_FOCUSED), "a focused field")
         self.scenario.xdotool("type", "--delay", "25", pText)
         self.until(lambda: field.queryText().getText(0, -1) == pText, f'"{pText}" typed')
         self.scenario.xdotool("key", "Return")

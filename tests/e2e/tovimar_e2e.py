@@ -2,6 +2,7 @@
 tap comes from the window itself (its accessibility tree), never from a copy of the layout."""
 
 import os
+import pwd
 import shutil
 import subprocess
 import sys
@@ -40,6 +41,16 @@ def until(pLook, pWhat, pTimeout=20):
         check(time.monotonic() < deadline, f"not within {pTimeout} s: {pWhat}")
         time.sleep(0.1)
     return found
+
+
+def unprivileged(*pPaths):
+    """The start of a command run as nobody where the test is root (wlroots refuses root)."""
+    if os.getuid() != 0:
+        return []
+    user = pwd.getpwnam("nobody")
+    for path in pPaths:
+        os.chown(path, user.pw_uid, user.pw_gid)
+    return ["setpriv", f"--reuid={user.pw_uid}", f"--regid={user.pw_gid}", "--clear-groups", "--"]
 
 
 def centre(pRect):

@@ -1,11 +1,8 @@
-"""The shells real handhelds run, in real windows: a kiosk's panel (Qt's vnc platform, which
-shares the screen code of eglfs and linuxfb; this module is its one RFB client), and Phosh (phoc
-with squeekboard) and Plasma Mobile (KWin with maliit), each in Xvfb on a session bus of its own.
-No on-screen keyboard tells where its keys are: the keyboard as drawn does."""
+"""The shells of handhelds: a kiosk's panel (Qt's vnc platform, with the screen code of eglfs and
+linuxfb; this is its RFB client), Phosh and Plasma Mobile. Keys are found as the keyboard draws."""
 
 import itertools
 import os
-import pwd
 import shutil
 import socket
 import struct
@@ -20,10 +17,8 @@ LETTERS = {"en": ("qwertyuiop", "asdfghjkl", "zxcvbnm"),
 
 
 def key_rows(pShot, pCount):
-    """The keyboard's lowest rows of keys, top to bottom, each key as (x, y, width, height) from
-    the left. The keyboard's ground is the colour of the screen's last line; a row is a band of
-    lines a quarter off the ground at least (a narrow layout stands in the middle), a key a run of
-    columns off it in most of the band's lines."""
+    """The keyboard's lowest rows, each key as (x, y, width, height): a row is a band of lines a
+    quarter off the ground (the last line's colour), a key columns off it in most of its lines."""
     ground, rows, y = pShot.row(pShot.height - 1, 0, 1), [], pShot.height - 1
     while len(rows) < pCount and y >= 0:
         lines = []
@@ -42,8 +37,8 @@ def key_rows(pShot, pCount):
 
 
 def letter_keys(pShot, pLetters):
-    """Each letter's key, and Enter's ("\\n", the bottom row's last), once the rows above the
-    bottom one hold the letters, amid one other key at each end at most (Shift, Backspace)."""
+    """Each letter's key, and Enter's ("\\n", the last), once the rows hold the letters amid one
+    key at each end at most (Shift, Backspace)."""
     rows = key_rows(pShot, len(pLetters) + 1)
     found = {"\n": rows[-1][-1]} if len(rows) > len(pLetters) else None
     for letters, row in zip(pLetters, rows if found else []):
@@ -54,7 +49,7 @@ def letter_keys(pShot, pLetters):
 
 
 def type_keys(pScenario, pText, pLetters):
-    """Taps the text's keys once the keyboard rests showing them; a line end is Enter."""
+    """Taps the text's keys once the keyboard rests showing them."""
     keys = letter_keys(pScenario.wait(lambda shot: letter_keys(shot, pLetters), "the keys"),
                        pLetters)
     for character in pText:
@@ -63,9 +58,8 @@ def type_keys(pScenario, pText, pLetters):
 
 
 class Kiosk:
-    """The program's own screen over RFB, black while nothing listens. Qt's server speaks RFB 3.3,
-    needs SetEncodings before it answers and SetPixelFormat before its pixels mean anything, and
-    sends 32-bit pixels as B, G, R whatever the client asks: so the client asks for just that."""
+    """The program's screen over RFB, black while nothing listens. Qt's server speaks RFB 3.3 and
+    answers once told the encoding and the pixel format: 32 bits as B, G, R, whatever is asked."""
 
     TOOLS = ()
 
@@ -83,30 +77,26 @@ class Kiosk:
         e2e.check(len(data) == pSize, "the program closed the RFB connection")
         return data
 
-    def connect(self):
-        self.socket = socket.create_connection(("127.0.0.1", self.port), 20 * e2e.SLOWER)
-        self.stream = self.socket.makefile("rb")
-        self.read(12)
-        self.socket.sendall(b"RFB 003.003\n")
-        e2e.check(self.read(4) == b"\0\0\0\1", "an RFB server asking for a password")
-        self.socket.sendall(b"\1")
-        self.read(struct.unpack(">20xI", self.read(24))[0])  # the size is ours, then a name
-        self.socket.sendall(struct.pack(">4xBBBBHHHBBB3x", 32, 24, 0, 1, 255, 255, 255, 16, 8, 0)
-                            + struct.pack(">BxHi", 2, 1, 0))  # raw pixels only
-
     def capture(self):
-        """The whole screen now: a request for it all is answered at once, in one rectangle."""
         try:
-            self.socket or self.connect()
+            if not self.socket:  # RFB 3.3, no password, the size is ours, a name; then raw pixels
+                self.socket = socket.create_connection(("127.0.0.1", self.port), 20 * e2e.SLOWER)
+                self.stream = self.socket.makefile("rb")
+                self.read(12)
+                self.socket.sendall(b"RFB 003.003\n")
+                self.read(4)
+                self.socket.sendall(b"\1")
+                self.read(struct.unpack(">20xI", self.read(24))[0])
+                self.socket.sendall(struct.pack(">4x4B3H3B3xBxHi", 32, 24, 0, 1, 255, 255, 255,
+                                                16, 8, 0, 2, 1, 0))
             self.socket.sendall(struct.pack(">BBHHHH", 3, 0, 0, 0, e2e.WIDTH, e2e.HEIGHT))
-            self.read(16)
-            frame = self.read(e2e.WIDTH * e2e.HEIGHT * 4)
+            frame = self.read(16 + e2e.WIDTH * e2e.HEIGHT * 4)[16:]
         except OSError:  # not listening yet
             self.stop()
             return e2e.Shot(e2e.WIDTH, e2e.HEIGHT, bytes(e2e.WIDTH * e2e.HEIGHT * 3))
         pixels = bytearray(e2e.WIDTH * e2e.HEIGHT * 3)
         pixels[0::3], pixels[1::3], pixels[2::3] = frame[2::4], frame[1::4], frame[0::4]
-        time.sleep(0.04)  # the screen at rest is asked for without a pause
+        time.sleep(0.04)  # asked for without a pause while the screen rests
         return e2e.Shot(e2e.WIDTH, e2e.HEIGHT, bytes(pixels))
 
     def tap(self, pPoint):
@@ -115,28 +105,20 @@ class Kiosk:
             time.sleep(0.05)
 
     def stop(self):
-        if self.socket is not None:
-            self.socket.close()
-            self.socket = None
+        self.socket = self.socket and self.socket.close()
 
 
 class Session(e2e.XDisplay):
-    """Xvfb with a session bus and an accessibility bus of its own, which the test and the program
-    join, and where a shell runs unprivileged (wlroots refuses root). The shell draws into one
-    window of the X display, where xdotool's pointer is a finger."""
+    """Xvfb with session and accessibility buses of their own, for the test, the program and the
+    shell, which runs unprivileged (wlroots refuses root) in a window where xdotool taps."""
 
     TOOLS = (*e2e.XDisplay.TOOLS, "dbus-daemon", "gdbus", "gsettings")
 
     def __init__(self, pLogDir):
         super().__init__(pLogDir)
-        # In /tmp and theirs: a root run's own TMPDIR may be closed to them.
-        self.folder, self.processes, self.user = tempfile.mkdtemp(dir="/tmp"), [], []
+        self.folder, self.processes = tempfile.mkdtemp(dir="/tmp"), []
         self.log, bus = open(os.path.join(pLogDir, "shell.log"), "ab"), f"{self.folder}/bus"
-        if os.getuid() == 0:
-            nobody = pwd.getpwnam("nobody")
-            os.chown(self.folder, nobody.pw_uid, nobody.pw_gid)
-            self.user = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}",
-                         "--clear-groups", "--"]
+        self.user = e2e.unprivileged(self.folder)
         self.helpers = {"PATH": os.environ["PATH"], "HOME": self.folder, "DISPLAY": self.name,
                         "XDG_RUNTIME_DIR": self.folder, "DBUS_SESSION_BUS_ADDRESS": f"unix:path={bus}"}
         self.write("bus.conf", "<busconfig><include>/usr/share/dbus-1/session.conf</include>"
@@ -163,21 +145,25 @@ class Session(e2e.XDisplay):
             env=dict(self.helpers, **pEnvironment)))
         return self.processes[-1]
 
-    def call(self, pService, pPath, pMethod, *pArguments):
-        return subprocess.run(["gdbus", "call", "--session", "--dest", pService, "--object-path",
-                               pPath, "--method", pMethod, *pArguments], capture_output=True,
+    def run(self, *pCommand):
+        return subprocess.run([*self.user, *pCommand], env=self.helpers, capture_output=True,
                               text=True, timeout=20).stdout
 
-    def shown(self, pService, pPath, pInterface, pProperty):
-        """A keyboard's word on whether it shows; None while it is not on the bus."""
-        reply = self.call(pService, pPath, "org.freedesktop.DBus.Properties.Get", pInterface,
-                          pProperty)
+    def call(self, pService, pPath, pMethod, *pArguments):
+        return self.run("gdbus", "call", "--session", "--dest", pService, "--object-path", pPath,
+                        "--method", pMethod, *pArguments)
+
+    def keyboard_shown(self):
+        """Whether the shell's keyboard shows, by its own word; None while it is not on the bus."""
+        reply = self.call(*self.KEYBOARD[:2], "org.freedesktop.DBus.Properties.Get",
+                          *self.KEYBOARD[2:])
         return "true" in reply if reply else None
 
     def environment(self):
+        """Without Qt's title bar the window, and its tree's places, start at the corner."""
         return {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": f"{self.folder}/wayland-0",
                 "DBUS_SESSION_BUS_ADDRESS": self.helpers["DBUS_SESSION_BUS_ADDRESS"],
-                "DISPLAY": self.name}
+                "DISPLAY": self.name, "QT_WAYLAND_DISABLE_WINDOWDECORATION": "1"}
 
     def stop(self):
         for process in reversed(self.processes):
@@ -188,16 +174,17 @@ class Session(e2e.XDisplay):
 
 
 class Phosh(Session):
-    """phoc on wlroots' X11 back end (its headless one has no seat, which squeekboard needs) and
-    squeekboard, which shows only when asked on the bus and types as a virtual keyboard."""
+    """phoc on wlroots' X11 back end (the headless one has no seat for squeekboard)."""
 
     TOOLS = (*Session.TOOLS, "phoc", "squeekboard")
+    KEYBOARD = ("sm.puri.OSK0", "/sm/puri/OSK0", "sm.puri.OSK0", "Visible")
 
     def __init__(self, pLogDir):
         super().__init__(pLogDir)
         self.write("phoc.ini", f"[core]\nxwayland = false\n[output:X11-1]\n"
                    f"mode = {e2e.WIDTH}x{e2e.HEIGHT}\nscale = 1\n")
-        self.gsettings("org.gnome.desktop.a11y.applications", "screen-keyboard-enabled", "true")
+        self.run("gsettings", "set", "org.gnome.desktop.a11y.applications",
+                 "screen-keyboard-enabled", "true")
         self.language("en")
         self.start("phoc", "-C", f"{self.folder}/phoc.ini", WLR_BACKENDS="x11",
                    WLR_RENDERER="pixman")
@@ -207,31 +194,20 @@ class Phosh(Session):
         e2e.until(lambda: self.keyboard_shown() is False
                   and not letter_keys(self.capture(), LETTERS["en"]), "squeekboard, hidden")
 
-    def gsettings(self, *pArguments):
-        subprocess.run([*self.user, "gsettings", "set", *pArguments], env=self.helpers,
-                       check=True, timeout=20)
-
     def language(self, pCode):
-        """squeekboard takes the first input source's layout, as it changes."""
         self.letters = LETTERS[pCode]
         layout = {"en": "us"}.get(pCode, pCode)
-        self.gsettings("org.gnome.desktop.input-sources", "sources", f"[('xkb', '{layout}')]")
+        self.run("gsettings", "set", "org.gnome.desktop.input-sources", "sources",
+                 f"[('xkb', '{layout}')]")
 
-    def keyboard_shown(self):
-        return self.shown("sm.puri.OSK0", "/sm/puri/OSK0", "sm.puri.OSK0", "Visible")
-
-    def environment(self):
-        """phoc leaves the title bar to the client: without it, the maximised window, and the
-        places its accessibility tree tells, start at the screen's corner."""
-        return dict(super().environment(), QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
 
 
 class Plasma(Session):
-    """KWin in a window of the X display, with maliit as its input method: KWin shows maliit
-    when a field asks through text-input, once there was touch input (KWIN_IM_SHOW_ALWAYS stands
-    in for a touch screen). KWin draws with QPainter, maliit keeps its settings in a file."""
+    """KWin, drawing with QPainter, with maliit, which it shows as a field asks through text-input
+    after touch input (KWIN_IM_SHOW_ALWAYS stands in for a touch screen)."""
 
     TOOLS = (*Session.TOOLS, "kwin_wayland", "maliit-keyboard")
+    KEYBOARD = ("org.kde.KWin", "/VirtualKeyboard", "org.kde.kwin.VirtualKeyboard", "visible")
 
     def __init__(self, pLogDir):
         super().__init__(pLogDir)
@@ -241,8 +217,7 @@ class Plasma(Session):
         try:
             subprocess.run([kwin, "--help"], capture_output=True, timeout=20)
         except PermissionError:
-            # Its file capability (real-time scheduling) is refused in a container; a copy has
-            # none (shutil.copy leaves it behind), so it is never more privileged than Debian's.
+            # A container refuses its file capability; a copy has none (shutil.copy drops it).
             kwin = shutil.copy(kwin, self.folder)
         self.kwin = self.start(kwin, "--x11-display", self.name, "--width", str(e2e.WIDTH),
                                "--height", str(e2e.HEIGHT), "--no-lockscreen", "--inputmethod",
@@ -254,15 +229,10 @@ class Plasma(Session):
             e2e.skip(f"kwin_wayland cannot run here ({self.kwin.returncode})")
 
     def language(self, pCode):
-        """maliit's layout, which it takes up as its settings file changes; no guessed words,
-        capitals or sounds."""
+        """maliit's layout, taken up as its file changes; no guessed words, capitals or sounds."""
         self.letters = {"en": LETTERS["en"], "ru": ("йцукенгшщзхъ", *LETTERS["ru"][1:])}[pCode]
         self.write(".config/glib-2.0/settings/keyfile",
                    f"[org/maliit/keyboard/maliit]\nactive-language='{pCode}'\n"
                    "enabled-languages=['en', 'ru']\npredictive-text=false\nauto-completion=false\n"
                    "auto-capitalization=false\nspell-checking=false\nkey-press-feedback=false\n"
                    "key-press-haptic-feedback=false\n")
-
-    def keyboard_shown(self):
-        return self.shown("org.kde.KWin", "/VirtualKeyboard", "org.kde.kwin.VirtualKeyboard",
-                          "visible")

@@ -2,6 +2,7 @@
 
 #include "kpQmlObjects.h"
 
+#include <QAccessible>
 #include <QTimer>
 #include <QtQuickTest/quicktest.h>
 #include <algorithm>
@@ -31,6 +32,18 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     for (QQuickItem *child : pUnder->childItems())
         found.append(itemsBelow(child, pWanted));
     return found;
+}
+
+// The first item below pUnder, itself included, that says it is of the accessible role.
+QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole)
+{
+    return itemsBelow(pUnder,
+                      [pRole](QQuickItem *pItem) {
+                          const QAccessibleInterface *shown
+                              = QAccessible::queryAccessibleInterface(pItem);
+                          return shown && shown->role() == pRole;
+                      })
+        .value(0);
 }
 
 // The prompt's box over the window and nearly as wide, its buttons at least 120 x 60 pixels and
@@ -228,17 +241,6 @@ bool kpQmlTestView::showsOnly(const QString &pComponent)
 QPoint kpQmlTestView::centreOf(QQuickItem *pItem)
 {
     return pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2)).toPoint();
-}
-
-QQuickItem *kpQmlTestView::accessible(QQuickItem *pUnder, QAccessible::Role pRole)
-{
-    return itemsBelow(pUnder,
-                      [pRole](QQuickItem *pItem) {
-                          const QAccessibleInterface *shown
-                              = QAccessible::queryAccessibleInterface(pItem);
-                          return shown && shown->role() == pRole;
-                      })
-        .value(0);
 }
 
 bool kpQmlTestView::animating(QObject *pObject)

@@ -3,7 +3,6 @@
 #include "kpApplicationManager.h"
 #include "kpTestSupport.h"
 
-#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <functional>
@@ -64,8 +63,6 @@ public:
 
     // Where pItem's centre lies in the window.
     static QPoint centreOf(QQuickItem *pItem);
-    // The first item below pUnder, itself included, that says it is of the accessible role.
-    static QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole);
     // Whether an animation below pObject runs: a fade, a row shrinking, a button growing.
     static bool animating(QObject *pObject);
     // The texts of the text elements below pItem: the shown ones, or all of them.

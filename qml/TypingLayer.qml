@@ -15,7 +15,6 @@ Item {
     // A shell's keyboard tells its place on the screen; Qt's keyboard in the scene knows its own.
     property rect keyboardRectangle: InputMethod.visible ? InputMethod.keyboardRectangle
                                                           : Qt.rect(0, 0, 0, 0)
-    // The keyboard in the scene is not a type here: its document is read only when it is made.
     readonly property real keyboardOverlap: keyboard.item
         ? root.height - keyboard.y
         : root.keyboardRectangle.height > 0
@@ -42,6 +41,8 @@ Item {
         }
     }
 
+    // Qt's keyboard along the bottom edge while it shows. Its document, and Qt's keyboard module,
+    // are read only once a field first takes text: the program runs without them installed.
     Loader {
         id: keyboard
         width: root.width

@@ -133,9 +133,6 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
-    // Texts translated in QML follow a change of language.
-    QObject::connect(pManager, &kpApplicationManager::languageChanged, view->engine(),
-                     &QQmlEngine::retranslate);
     disablePredictiveText(view.get());
     makeHiddenScreensInSlices(view.get());
     return view;

@@ -9,7 +9,8 @@ private slots:
     // was turned. Dragged hard past its end a wheel stops there without overshooting and comes
     // to rest with the last entry, whole, in its middle band. After "Done" every screen, hidden
     // ones too, speaks the new language at once, without being reloaded, and every price carries
-    // the new currency symbol. What the core does with the new settings its own test shows.
+    // the new currency symbol, and the keyboard types the new language. What the core does with
+    // the new settings its own test shows.
     void turningTheWheels()
     {
         kpQmlTestView view(kpQmlTestView::List);
@@ -44,6 +45,10 @@ private slots:
         for (const auto &[screen, text] : shown)
             QVERIFY2(view.texts(view.screen(screen), false).contains(text), qPrintable(text));
         QVERIFY(view.showsOnly("ScreenMain"));
+        // The prompts and the on-screen keyboard follow too.
+        QQuickItem *typing = view.find(view.view()->rootObject(), "TypingLayer");
+        QCOMPARE(typing->property("language"), "ru");
+        QVERIFY(view.texts(typing, false).contains("Отмена"));
     }
 };
 

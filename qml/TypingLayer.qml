@@ -12,6 +12,8 @@ Item {
     // The program's language, "en" or "ru".
     required property string language
     readonly property bool typing: root.Window.activeFocusItem instanceof TextInput
+    // Qt's keyboard is made when a field first takes text, and kept.
+    property bool keyboardWanted: false
     // A shell's keyboard tells its place on the screen; Qt's keyboard in the scene knows its own.
     property rect keyboardRectangle: InputMethod.visible ? InputMethod.keyboardRectangle
                                                           : Qt.rect(0, 0, 0, 0)
@@ -19,6 +21,8 @@ Item {
         ? root.height - keyboard.y
         : root.keyboardRectangle.height > 0
             ? Math.max(0, root.height - root.keyboardRectangle.y + root.mapToGlobal(0, 0).y) : 0
+
+    onTypingChanged: root.keyboardWanted = root.keyboardWanted || root.keyboardInScene && root.typing
 
     NamePrompt {
         objectName: "namePrompt"
@@ -47,7 +51,7 @@ Item {
         id: keyboard
         width: root.width
         y: InputMethod.visible ? root.height - keyboard.height : root.height
-        active: root.keyboardInScene && (keyboard.active || root.typing)
+        active: root.keyboardWanted
         source: "KeyboardPanel.qml"
         // A field that took the focus before the keyboard was there asked it to show.
         onLoaded: InputMethod.show()

@@ -1,3 +1,4 @@
+#include "kpOnScreenKeyboard.h"
 #include "kpQmlTestView.h"
 
 #include <QAbstractEventDispatcher>
@@ -6,6 +7,10 @@
 #include <QQmlIncubator>
 
 using namespace kpTestSupport;
+
+// As on a kiosk's panel, where Qt's keyboard is drawn in the scene: chosen before the application.
+static const bool qtKeyboard
+    = (qputenv("QT_IM_MODULE", "qtvirtualkeyboard"), kpOnScreenKeyboard::choose(0, nullptr), true);
 
 // The main screen, and the window's moves between its screens. Opening a list from a row or its
 // edit button, and "New", are walked by the shop's and the edit screen's tests on their way in.
@@ -53,7 +58,11 @@ private slots:
         view.tap(view.find(main, "ScreenHeader"));
         QTRY_VERIFY(!view.view()->isFullScreen());
 
-        const auto name = view.answerPrompt(QString(), false, true);
+        // Qt's keyboard is made only once a field takes text, here the prompt's.
+        QQuickItem *window = view.view()->rootObject();
+        QVERIFY(!view.find(window, "KeyboardPanel"));
+        const auto name = view.answerPrompt(QString(), false, true,
+                                            [&]() { QVERIFY(view.find(window, "KeyboardPanel")); });
         view.tap(view.button(main, "New"));
         QTRY_VERIFY(name->seen);
         QVERIFY(name->fingerSized);

@@ -19,7 +19,7 @@ def scenario(pScenario):
     pScenario.save("error box", pScenario.wait(lambda shot: not shot.like(pScenario.blank),
                                                "the box"))
     pScenario.answer("Error")
-    status = pScenario.process.wait(20)
+    status = pScenario.process.wait(20 * e2e.SLOWER)
     e2e.check(status == 1, f"exit status {status} after the error box, expected 1")
     after = os.stat(pScenario.listFile)
     e2e.check((after.st_size, after.st_mtime_ns) == (before.st_size, before.st_mtime_ns),

@@ -1,7 +1,8 @@
 """A shopping trip from a first start, as a screen reader reads the accessibility tree: a list
 named in the window's prompt, an item whose category is asked for, its wheel turned, the
 catalogue, home (the file holds the item), the item into the cart, the checkout, the list and its
-file gone; then the settings to Russian. The tree holds only the shown screen's controls, each named in the language."""
+file gone; then the settings to Russian. The tree holds only the shown screen's controls, each
+named in the language."""
 
 import os
 

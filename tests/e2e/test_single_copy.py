@@ -12,7 +12,7 @@ import tovimar_e2e as e2e
 
 def one_of_two_starts_runs(pScenario):
     starts = [pScenario.launch(), pScenario.launch()]
-    deadline = time.monotonic() + 20
+    deadline = time.monotonic() + 20 * e2e.SLOWER
     while all(each.poll() is None for each in starts):
         e2e.check(time.monotonic() < deadline, "two copies run at once")
         time.sleep(0.05)
@@ -31,7 +31,7 @@ def scenario(pScenario):
     window = pScenario.window("Tovimar Lite")
     pScenario.launch(["xmessage", "-geometry", f"{e2e.WIDTH}x{e2e.HEIGHT}+0+0", "over"])
     pScenario.wait(lambda shot: not shot.like(main), "another program in front")
-    status = pScenario.launch(DESKTOP_STARTUP_ID="launcher_TIME42").wait(20)
+    status = pScenario.launch(DESKTOP_STARTUP_ID="launcher_TIME42").wait(20 * e2e.SLOWER)
     e2e.check(status == 0, f"the second start ended with status {status}")
     pScenario.wait(lambda shot: shot.like(main), "the running window in front")
     # The launcher's startup id is the running copy's now, for the window manager to grant focus.

@@ -59,7 +59,7 @@ def centre(pRect):
 
 def stop(pProcess):
     pProcess.terminate()
-    pProcess.wait(10)
+    pProcess.wait(10 * SLOWER)
 
 
 class Shot:  # an RGB picture of the screen

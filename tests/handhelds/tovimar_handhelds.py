@@ -27,7 +27,7 @@ def key_rows(pShot, pCount):
             lines.append(off)
             y -= 1
         keys, x = [], 0
-        for isKey, run in itertools.groupby(2 * sum(column) > len(lines) for column in zip(*lines)):
+        for isKey, run in itertools.groupby(2 * sum(pixels) > len(lines) for pixels in zip(*lines)):
             width = len(list(run))
             keys += [(x, y + 1, width, len(lines))] if isKey else []
             x += width
@@ -120,7 +120,8 @@ class Session(e2e.XDisplay):
         self.log, bus = open(os.path.join(pLogDir, "shell.log"), "ab"), f"{self.folder}/bus"
         self.user = e2e.unprivileged(self.folder)
         self.helpers = {"PATH": os.environ["PATH"], "HOME": self.folder, "DISPLAY": self.name,
-                        "XDG_RUNTIME_DIR": self.folder, "DBUS_SESSION_BUS_ADDRESS": f"unix:path={bus}"}
+                        "XDG_RUNTIME_DIR": self.folder,
+                        "DBUS_SESSION_BUS_ADDRESS": f"unix:path={bus}"}
         self.write("bus.conf", "<busconfig><include>/usr/share/dbus-1/session.conf</include>"
                    '<policy context="default"><allow user="root"/></policy></busconfig>')
         self.start("dbus-daemon", "--nofork", f"--config-file={self.folder}/bus.conf",
@@ -230,7 +231,8 @@ class Plasma(Session):
 
     def language(self, pCode):
         """maliit's layout, taken up as its file changes; no guessed words, capitals or sounds."""
-        self.letters = {"en": LETTERS["en"], "ru": ("йцукенгшщзхъ", *LETTERS["ru"][1:])}[pCode]
+        self.letters = {"en": LETTERS["en"],
+                        "ru": ("йцукенгшщзхъ", *LETTERS["ru"][1:])}[pCode]
         self.write(".config/glib-2.0/settings/keyfile",
                    f"[org/maliit/keyboard/maliit]\nactive-language='{pCode}'\n"
                    "enabled-languages=['en', 'ru']\npredictive-text=false\nauto-completion=false\n"

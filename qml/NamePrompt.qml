@@ -82,6 +82,7 @@ Item {
                 height: Theme.dialogTitleHeight
                 buttonOneOpacity: 0
                 buttonTwoOpacity: 0
+                withButtons: false
                 headerLabel: root.title
             }
 

@@ -14,6 +14,8 @@ Rectangle {
     property string buttonOneName: ""
     property string buttonTwoName: ""
     property string headerLabel: ""
+    // Without buttons, as in a prompt, the title takes the whole bar.
+    property bool withButtons: true
 
     signal buttonOneClicked()
     signal buttonTwoClicked()
@@ -41,8 +43,8 @@ Rectangle {
     }
 
     Text {
-        anchors.left: buttonOne.right
-        anchors.right: buttonTwo.left
+        anchors.left: root.withButtons ? buttonOne.right : root.left
+        anchors.right: root.withButtons ? buttonTwo.left : root.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
         horizontalAlignment: Text.AlignHCenter

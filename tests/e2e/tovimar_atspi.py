@@ -60,7 +60,8 @@ class Tree:
 
     def answer(self, pTitle, pText):
         """Types into the window's prompt, whose field has the focus as it opens; Return."""
-        field = self.find("text", None, self.find("dialog", pTitle))
+        field, _, _ = (self.find(role, name, self.find("dialog", pTitle)) for role, name in
+                       (("text", None), ("push button", "OK"), ("push button", "Cancel")))
         self.scenario.xdotool("type", "--delay", "25", pText)
         self.until(lambda: field.queryText().getText(0, -1) == pText, f'"{pText}" typed')
         self.scenario.xdotool("key", "Return")

@@ -1,8 +1,9 @@
-"""Typing by touch alone on a handheld's shell: New brings the keyboard up with the name prompt; a
-name, a product and its category tapped on its keys, each with its Enter, are what the list file
-holds. A kiosk ("kiosk", language, size, gallery): the program draws Qt's keyboard by itself, in
-its language, every key as wide as a letter, its hide key leaving the screen as it was. Phosh or
-Plasma Mobile: the shell's keyboard goes as no field takes text, and types Russian too."""
+"""Typing by touch alone on a handheld's shell (arguments: "kiosk", "phosh" or "plasma", language,
+size, gallery): New brings the keyboard up with the name prompt; a name, a product and its category
+tapped on its keys, each with its Enter, are what the list file holds. On a kiosk the program draws
+Qt's keyboard by itself, in its language, every key as wide as a letter, the hide key leaving the
+screen as it was. On Phosh or Plasma Mobile the shell's keyboard goes as no field takes text, and
+types Russian too."""
 
 import os
 import subprocess
@@ -16,23 +17,28 @@ WORDS = {"en": ("week", "eggs", "dairy"), "ru": ("неделя", "хлеб", "в
 ROW_BUTTON = 70  # and bar: a kiosk's panel has no accessibility tree, taps go by the screens
 
 
+def shown(pScenario, pGallery, pName, pShot):
+    """The picture of the screen into the gallery too."""
+    subprocess.run(["convert", pScenario.save(pName, pShot).path,
+                    os.path.join(pGallery, f"{pName}.png")], check=True)
+    return pShot
+
+
 def keys_shown(pScenario, pLetters, pGallery, pName):
     """The keyboard once it rests; every key at least nine tenths of a letter's width."""
-    shot = pScenario.save(pName, pScenario.wait(lambda shot: handhelds.letter_keys(shot, pLetters),
-                                                "the keyboard"))
+    shot = shown(pScenario, pGallery, pName, pScenario.wait(
+        lambda shot: handhelds.letter_keys(shot, pLetters), "the keyboard"))
     rows = handhelds.key_rows(shot, 4)
     widths = [[key[2] for key in row] for row in rows]
     print(f"{pName}: key widths {widths}")
     e2e.check(min(map(min, widths)) >= 0.9 * sorted(widths[0])[len(widths[0]) // 2],
               f"a key narrower than a letter: {widths}")
-    subprocess.run(["convert", shot.path, os.path.join(pGallery, f"{pName}.png")], check=True)
     return rows
 
 
 def kiosk(pScenario, pLanguage, pSize, pGallery):
     """Hands over the keys' letters where the prompt, then the product-name input take text."""
     letters, width, height = handhelds.LETTERS[pLanguage], e2e.WIDTH, e2e.HEIGHT
-    os.makedirs(pGallery, exist_ok=True)
     if pLanguage == "ru":  # the program speaks Russian from its first frame on
         os.makedirs(folder := os.path.join(os.path.dirname(pScenario.listFile), "../data"))
         with open(os.path.join(folder, "config.db"), "w") as file:
@@ -97,13 +103,15 @@ def shell(pScenario, pName):
         e2e.check(pScenario.process.wait(20 * e2e.SLOWER) == 0, "closed, the program failed")
 
 
-def scenario(pScenario, pShell, pLanguage="en", *pKiosk):
+def scenario(pScenario, pShell, pLanguage, pSize, pGallery):
     """The shell's own steps hand over the keys' letters wherever the keys are to be typed."""
+    os.makedirs(pGallery, exist_ok=True)
     name, product, category = WORDS[pLanguage]
-    steps = kiosk(pScenario, pLanguage, *pKiosk) if pShell == "kiosk" else shell(pScenario, pShell)
+    steps = (kiosk(pScenario, pLanguage, pSize, pGallery) if pShell == "kiosk"
+             else shell(pScenario, pShell))
     handhelds.type_keys(pScenario, name + "\n", next(steps))
     handhelds.type_keys(pScenario, f"{product}\n{category}\n", next(steps))
-    pScenario.save("typed", pScenario.wait())
+    shown(pScenario, pGallery, f"{pShell}-{pLanguage}-{pSize}-typed", pScenario.wait())
     next(steps)
     name = name.capitalize() if pShell == "kiosk" else name
     e2e.until(lambda: (listed := e2e.read_compressed_xml(pScenario.listFile)).get("name") == name
@@ -113,7 +121,6 @@ def scenario(pScenario, pShell, pLanguage="en", *pKiosk):
 
 
 if __name__ == "__main__":
-    if sys.argv[3] == "kiosk":
-        e2e.WIDTH, e2e.HEIGHT = map(int, sys.argv[5].split("x"))
+    e2e.WIDTH, e2e.HEIGHT = map(int, sys.argv[5].split("x"))
     e2e.run(scenario, {"kiosk": handhelds.Kiosk, "phosh": handhelds.Phosh,
                        "plasma": handhelds.Plasma}[sys.argv[3]])

@@ -1,9 +1,7 @@
-"""Typing by touch alone on a handheld's shell (arguments: "kiosk", "phosh" or "plasma", language,
-size, gallery): New brings the keyboard up with the name prompt; a name, a product and its category
-tapped on its keys, each with its Enter, are what the list file holds. On a kiosk the program draws
-Qt's keyboard by itself, in its language, every key as wide as a letter, the hide key leaving the
-screen as it was. On Phosh or Plasma Mobile the shell's keyboard goes as no field takes text, and
-types Russian too."""
+"""Typing by touch alone on a handheld's shell ("kiosk", "phosh" or "plasma"; language, size,
+gallery): New brings the keyboard up with the name prompt; a name, a product and its category tapped
+on its keys are what the list file holds. A kiosk's Qt keyboard speaks the program's language, its
+keys full, its hide key leaving the screen as it was; a phone shell's goes as no field takes text."""
 
 import os
 import subprocess
@@ -17,8 +15,7 @@ WORDS = {"en": ("week", "eggs", "dairy"), "ru": ("неделя", "хлеб", "в
 ROW_BUTTON = 70  # and bar: a kiosk's panel has no accessibility tree, taps go by the screens
 
 
-def shown(pScenario, pGallery, pName, pShot):
-    """The picture of the screen into the gallery too."""
+def shown(pScenario, pGallery, pName, pShot):  # a picture for the gallery too
     subprocess.run(["convert", pScenario.save(pName, pShot).path,
                     os.path.join(pGallery, f"{pName}.png")], check=True)
     return pShot
@@ -30,14 +27,12 @@ def keys_shown(pScenario, pLetters, pGallery, pName):
         lambda shot: handhelds.letter_keys(shot, pLetters), "the keyboard"))
     rows = handhelds.key_rows(shot, 4)
     widths = [[key[2] for key in row] for row in rows]
-    print(f"{pName}: key widths {widths}")
     e2e.check(min(map(min, widths)) >= 0.9 * sorted(widths[0])[len(widths[0]) // 2],
               f"a key narrower than a letter: {widths}")
     return rows
 
 
 def kiosk(pScenario, pLanguage, pSize, pGallery):
-    """Hands over the keys' letters where the prompt, then the product-name input take text."""
     letters, width, height = handhelds.LETTERS[pLanguage], e2e.WIDTH, e2e.HEIGHT
     if pLanguage == "ru":  # the program speaks Russian from its first frame on
         os.makedirs(folder := os.path.join(os.path.dirname(pScenario.listFile), "../data"))

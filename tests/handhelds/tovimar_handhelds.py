@@ -37,8 +37,8 @@ def key_rows(pShot, pCount):
 
 
 def letter_keys(pShot, pLetters):
-    """Each letter's key, and Enter's ("\\n", the last), once the rows hold the letters amid one
-    key at each end at most (Shift, Backspace)."""
+    """Each letter's key, and Enter's ("\\n", the last), once the rows hold the letters, between
+    one other key at each end at most (Shift, Backspace)."""
     rows = key_rows(pShot, len(pLetters) + 1)
     found = {"\n": rows[-1][-1]} if len(rows) > len(pLetters) else None
     for letters, row in zip(pLetters, rows if found else []):
@@ -64,8 +64,7 @@ class Kiosk:
     TOOLS = ()
 
     def __init__(self, pLogDir):
-        with socket.socket() as probe:  # a port free now, for the program to take
-            probe.bind(("", 0))
+        with socket.create_server(("127.0.0.1", 0)) as probe:  # a port free now, for the program
             self.port = probe.getsockname()[1]
         self.socket = None
 
@@ -231,8 +230,7 @@ class Plasma(Session):
 
     def language(self, pCode):
         """maliit's layout, taken up as its file changes; no guessed words, capitals or sounds."""
-        self.letters = {"en": LETTERS["en"],
-                        "ru": ("йцукенгшщзхъ", *LETTERS["ru"][1:])}[pCode]
+        self.letters = ("йцукенгшщзхъ", *LETTERS["ru"][1:]) if pCode == "ru" else LETTERS["en"]
         self.write(".config/glib-2.0/settings/keyfile",
                    f"[org/maliit/keyboard/maliit]\nactive-language='{pCode}'\n"
                    "enabled-languages=['en', 'ru']\npredictive-text=false\nauto-completion=false\n"

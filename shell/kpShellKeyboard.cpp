@@ -1,5 +1,7 @@
 #include "kpShellKeyboard.h"
 
+#include "kpOnScreenKeyboard.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -27,6 +29,9 @@ bool hasSessionBus()
 kpShellKeyboard::kpShellKeyboard(QObject *pParent)
     : QObject(pParent)
 {
+    // Where Qt's keyboard is drawn in the scene, it serves alone.
+    if (kpOnScreenKeyboard::inScene())
+        return;
     connect(qGuiApp, &QGuiApplication::focusObjectChanged, this, &kpShellKeyboard::follow);
 }
 

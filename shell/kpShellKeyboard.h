@@ -8,7 +8,8 @@
 // squeekboard): it shows only when asked over the session bus. Asked to show while a text input
 // has the focus and to hide once none has; hidden with its own key, it takes the input's focus
 // along, as the keyboard in the scene does, so that a tap on the input calls it back. Where the
-// session has no such keyboard, nothing is asked and nothing waited for.
+// session has no such keyboard, or Qt's keyboard is in the scene, nothing is asked and nothing
+// waited for.
 class kpShellKeyboard : public QObject
 {
     Q_OBJECT

@@ -218,7 +218,7 @@ def run(pScenario, pDisplayClass=XDisplay, pTools=()):
         if missing:
             skip(f"{', '.join(missing)} not installed (scripts/install-deps.sh)")
         scenario.display = pDisplayClass(shotsDir)
-        scenario.blank = scenario.display.capture()
+        scenario.blank = getattr(scenario.display, "blank", None) or scenario.display.capture()
         pScenario(scenario, *arguments)
     except Failed as failure:
         sys.exit(f"FAIL: {failure}\nscreenshots and the program's output: {shotsDir}")

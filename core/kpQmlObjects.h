@@ -30,11 +30,6 @@ inline constexpr char EditProductNameInput[] = "editProductNameInput";
 inline constexpr char CategoriesProductNameInput[] = "categoriesProductNameInput";
 inline constexpr char InputMethodHints[] = "inputMethodHints";
 
-// The window's prompt for a line of text: opened with a title, a label and a preset text, it
-// tells when it closes and holds the accepted text as its answer, empty when cancelled.
-inline constexpr char NamePrompt[] = "namePrompt";
-inline constexpr char Answer[] = "answer";
-
 // An object declared in a QML document below the view's root; null without a view or a root.
 QObject *find(QQuickWidget *pView, const QString &pObjectName);
 

@@ -1,6 +1,7 @@
 #include "kpQmlTestView.h"
 
 #include "kpQmlObjects.h"
+#include "kpTextPrompt.h"
 
 #include <QAccessible>
 #include <QTimer>
@@ -194,7 +195,7 @@ void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
                                     const std::function<void()> &pLook)
 {
     QTimer::singleShot(5, mView.get(), [=]() {
-        QQuickItem *prompt = named(kpQmlObjects::NamePrompt);
+        QQuickItem *prompt = named(kpTextPrompt::ObjectName);
         if (!prompt->isVisible()) {
             answerWhenShown(pSeen, pText, pAccept, pByKey, pLook);
             return;

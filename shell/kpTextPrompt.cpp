@@ -1,10 +1,9 @@
 #include "kpTextPrompt.h"
 
-#include "kpQmlObjects.h"
-
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QPointer>
+#include <QQuickItem>
 #include <QQuickWidget>
 
 namespace kpTextPrompt {
@@ -13,8 +12,9 @@ namespace kpTextPrompt {
 // the window.
 QString ask(QQuickWidget *pView, const QString &pTitle, const QString &pLabel, const QString &pText)
 {
+    QQuickItem *root = pView ? pView->rootObject() : nullptr;
     const QPointer<QObject> prompt
-        = kpQmlObjects::find(pView, QLatin1String(kpQmlObjects::NamePrompt));
+        = root ? root->findChild<QObject *>(QLatin1String(ObjectName)) : nullptr;
     if (!prompt)
         return QInputDialog::getText(pView, pTitle, pLabel, QLineEdit::Normal, pText);
     QEventLoop loop;
@@ -22,8 +22,8 @@ QString ask(QQuickWidget *pView, const QString &pTitle, const QString &pLabel, c
     QObject::connect(prompt, &QObject::destroyed, &loop, &QEventLoop::quit);
     QMetaObject::invokeMethod(prompt, "open", Q_ARG(QString, pTitle), Q_ARG(QString, pLabel),
                               Q_ARG(QString, pText));
-    loop.exec(QEventLoop::DialogExec);
-    return prompt ? prompt->property(kpQmlObjects::Answer).toString() : QString();
+    loop.exec();
+    return prompt ? prompt->property("answer").toString() : QString();
 }
 
 } // namespace kpTextPrompt

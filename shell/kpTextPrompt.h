@@ -10,6 +10,10 @@ class QQuickWidget;
 // toolkit's input dialog where no window is shown.
 namespace kpTextPrompt {
 
+// The window's prompt, found by its object name: opened with a title, a label and a preset text,
+// it tells when it closes and holds the accepted text as its answer, empty when cancelled.
+inline constexpr char ObjectName[] = "namePrompt";
+
 // The text accepted, or an empty text when the user cancels.
 QString ask(QQuickWidget *pView, const QString &pTitle, const QString &pLabel,
             const QString &pText = QString());

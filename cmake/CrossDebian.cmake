@@ -13,8 +13,10 @@ set(CMAKE_LIBRARY_ARCHITECTURE ${TOVIMAR_CROSS_TRIPLET})
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${CMAKE_HOST_SYSTEM_PROCESSOR}-linux-gnu/cmake)
 set(CMAKE_PREFIX_PATH /usr/lib/${TOVIMAR_CROSS_TRIPLET}/cmake)
-# Programs run here, so they are the build machine's; libraries and headers are the target's.
+# Programs run here, so they are the build machine's; libraries and headers are the target's,
+# also where Qt's find modules ask pkg-config (for xkbcommon, which Qt's private GUI parts use).
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${TOVIMAR_CROSS_TRIPLET}/pkgconfig:/usr/share/pkgconfig)
 
 # No binfmt handler is assumed: the target's programs (the tests) run through the emulator named
 # here, which finds the target's loader and libraries in their multiarch folders below /.

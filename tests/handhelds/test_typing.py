@@ -1,7 +1,7 @@
 """Typing by touch alone on a handheld's shell ("kiosk", "phosh" or "plasma"; language, size,
 gallery): New brings the keyboard up with the name prompt; a name, a product and its category tapped
 on its keys are what the list file holds. A kiosk's Qt keyboard speaks the program's language, its
-keys full, its hide key leaving the screen as it was; a phone shell's goes as no field takes text."""
+keys full, its hide key leaving the screen as it was; a phone shell's goes as no field takes it."""
 
 import os
 import subprocess
@@ -50,6 +50,8 @@ def kiosk(pScenario, pLanguage, pSize, pGallery):
     pScenario.wait(lambda shot: shot.like(edit), "the screen as before the keyboard")
     pScenario.tap(field)
     yield letters
+    pScenario.wait(lambda shot: not shot.like(edit, (0, 0, width, ROW_BUTTON)), "the shade")
+    yield letters
     pScenario.tap((width - ROW_BUTTON / 2, ROW_BUTTON / 2))  # Home, which saves the list
     yield None
 
@@ -60,9 +62,7 @@ def shell(pScenario, pName):
     def keyboard(pShown):
         e2e.until(lambda: display.keyboard_shown() is pShown, f"the keyboard shown: {pShown}")
     pScenario.start_main_screen(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", WAYLAND_DEBUG="client")
-    # A second start hands its launcher's activation token on: the running copy shows it to the
-    # shell as it comes forward.
-    second = pScenario.launch(XDG_ACTIVATION_TOKEN="launcher-token")
+    second = pScenario.launch(XDG_ACTIVATION_TOKEN="launcher-token")  # handed on, to the shell
     e2e.check(second.wait(20 * e2e.SLOWER) == 0, "the second start failed")
     log = os.path.join(pScenario.shotsDir, "program.log")
     e2e.until(lambda: 'activate("launcher-token"' in open(log, errors="replace").read(),
@@ -76,6 +76,8 @@ def shell(pScenario, pName):
     keyboard(False)
     tree.tap("text", "Product name")
     keyboard(True)
+    yield display.letters
+    tree.find("dialog", "Category")
     yield display.letters
     tree.find("list item", "eggs")
     display.language("ru")
@@ -105,7 +107,8 @@ def scenario(pScenario, pShell, pLanguage, pSize, pGallery):
     steps = (kiosk(pScenario, pLanguage, pSize, pGallery) if pShell == "kiosk"
              else shell(pScenario, pShell))
     handhelds.type_keys(pScenario, name + "\n", next(steps))
-    handhelds.type_keys(pScenario, f"{product}\n{category}\n", next(steps))
+    handhelds.type_keys(pScenario, product + "\n", next(steps))
+    handhelds.type_keys(pScenario, category + "\n", next(steps))  # in the prompt, once it shows
     shown(pScenario, pGallery, f"{pShell}-{pLanguage}-{pSize}-typed", pScenario.wait())
     next(steps)
     name = name.capitalize() if pShell == "kiosk" else name

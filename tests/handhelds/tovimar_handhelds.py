@@ -128,8 +128,7 @@ class Session(e2e.XDisplay):
         e2e.until(lambda: os.path.exists(bus), "the session bus")
         os.environ.update(DISPLAY=self.name, DBUS_SESSION_BUS_ADDRESS=f"unix:path={bus}")
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-        # Qt joins the accessibility bus only if it is there when the program starts.
-        self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")  # before Qt looks
         e2e.until(lambda: "true" in self.call("org.freedesktop.DBus", "/org/freedesktop/DBus",
                                               "org.freedesktop.DBus.NameHasOwner", "org.a11y.Bus"),
                   "the accessibility bus")
@@ -189,8 +188,7 @@ class Phosh(Session):
         self.start("phoc", "-C", f"{self.folder}/phoc.ini", WLR_BACKENDS="x11",
                    WLR_RENDERER="pixman")
         e2e.until(lambda: os.path.exists(f"{self.folder}/wayland-0"), "phoc")
-        # The screen before squeekboard, which shows for a blink as it starts.
-        self.blank = self.capture()
+        self.blank = self.capture()  # before squeekboard, which shows for a blink as it starts
         self.start("squeekboard")
 
     def language(self, pCode):

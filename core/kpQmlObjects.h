@@ -25,11 +25,6 @@ inline constexpr char Text[] = "text";
 QByteArray wheelValue(int pWheel);
 constexpr int UnitWheel = 7;
 
-// The product-name inputs of the edit and the categories screen, and their input-method hints.
-inline constexpr char EditProductNameInput[] = "editProductNameInput";
-inline constexpr char CategoriesProductNameInput[] = "categoriesProductNameInput";
-inline constexpr char InputMethodHints[] = "inputMethodHints";
-
 // An object declared in a QML document below the view's root; null without a view or a root.
 QObject *find(QQuickWidget *pView, const QString &pObjectName);
 

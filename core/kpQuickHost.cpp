@@ -3,7 +3,6 @@
 #include "kpApplicationManager.h"
 #include "kpDataLocation.h"
 #include "kpOnScreenKeyboard.h"
-#include "kpQmlObjects.h"
 #include "kpShellKeyboard.h"
 #include "kpSingleInstance.h"
 #include "kpTouchDialogs.h"
@@ -11,14 +10,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlIncubationController>
-#include <QQuickItem>
 #include <QQuickWidget>
 #include <QTimer>
-#include <functional>
 
 // Generated with the QML module Tovimar.Core. The core is linked statically without a plugin,
 // so the host registers the module's types itself.
@@ -45,13 +41,12 @@ namespace {
 
 // Makes what QML asks to be made asynchronously in short slices between the window's events, so
 // that a touch is answered while screens are still being made; QQuickWidget brings no controller
-// of its own. Tells whenever it has made everything that was asked for.
+// of its own.
 class SlicedIncubationController : public QObject, public QQmlIncubationController
 {
 public:
-    SlicedIncubationController(QObject *pParent, std::function<void()> pAllMade)
+    explicit SlicedIncubationController(QObject *pParent)
         : QObject(pParent)
-        , mAllMade(std::move(pAllMade))
     {
         mSliceTimer.setInterval(0);
         connect(&mSliceTimer, &QTimer::timeout, this, [this]() { incubateFor(SliceMs); });
@@ -60,31 +55,22 @@ public:
 protected:
     void incubatingObjectCountChanged(int pIncubatingObjectCount) override
     {
-        if (pIncubatingObjectCount > 0) {
+        if (pIncubatingObjectCount > 0)
             mSliceTimer.start();
-            return;
-        }
-        mSliceTimer.stop();
-        mAllMade();
+        else
+            mSliceTimer.stop();
     }
 
 private:
     static constexpr int SliceMs = 5;
     QTimer mSliceTimer;
-    std::function<void()> mAllMade;
 };
 
-// The screens not shown at first are made after the first frame; the product-name inputs among
-// them get their hint once they exist. The controller is the view's child, made after the
-// engine: it outlives every call the engine may make to it.
+// The screens not shown at first are made after the first frame. The controller is the view's
+// child, made after the engine: it outlives every call the engine may make to it.
 void makeHiddenScreensInSlices(QQuickWidget *pView)
 {
-    const QPointer<QQuickItem> root = pView->rootObject();
-    pView->engine()->setIncubationController(new SlicedIncubationController(pView, [pView, root]() {
-        // Screens given up while the window closes leave no inputs to tell.
-        if (root)
-            disablePredictiveText(pView);
-    }));
+    pView->engine()->setIncubationController(new SlicedIncubationController(pView));
 }
 
 void showInitializationError()
@@ -133,7 +119,6 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
-    disablePredictiveText(view.get());
     makeHiddenScreensInSlices(view.get());
     return view;
 }
@@ -152,16 +137,6 @@ void publish(QQmlContext *pContext, kpApplicationManager *pManager)
     pContext->setContextProperty(QStringLiteral("measureUnitsDataModel"),
                                  pManager->measureUnitsDataModel());
     pContext->setContextProperty(QStringLiteral("keyboardInScene"), kpOnScreenKeyboard::inScene());
-}
-
-// Product names are not words: word prediction only gets in the way of typing them.
-void disablePredictiveText(QQuickWidget *pView)
-{
-    using namespace kpQmlObjects;
-    for (const char *name : {EditProductNameInput, CategoriesProductNameInput}) {
-        if (QObject *input = find(pView, QLatin1String(name)))
-            input->setProperty(InputMethodHints, int(Qt::ImhNoPredictiveText));
-    }
 }
 
 } // namespace kpQuickHost

@@ -29,7 +29,4 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager);
 
 void publish(QQmlContext *pContext, kpApplicationManager *pManager);
 
-// Sets exactly the no-prediction hint on the product-name inputs that the interface has.
-void disablePredictiveText(QQuickWidget *pView);
-
 } // namespace kpQuickHost

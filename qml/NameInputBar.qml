@@ -58,6 +58,8 @@ Row {
             color: Theme.textColor
             font.pixelSize: Theme.largeFontSize
             selectByMouse: true
+            // Product names are not words: word prediction only gets in the way of typing them.
+            inputMethodHints: Qt.ImhNoPredictiveText
             Accessible.role: Accessible.EditableText
             Accessible.name: root.inputLabel
             onAccepted: root.enterName()

@@ -5,7 +5,8 @@
 #include <QApplication>
 
 // The program's own start-up, with the first-frame probe watching it. Settled means every screen
-// is made: the item dialog's and the settings screen's objects can be found.
+// is made: the item dialog's, the settings screen's and the catalogue screen's objects can be
+// found.
 int main(int argc, char *argv[])
 {
     kpQuickHost::prepare(argc, argv);
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
         using namespace kpQmlObjects;
         return find(pView, QLatin1String(AmountSelector))
             && find(pView, QLatin1String(LanguageSelector))
-            && find(pView, QLatin1String(CategoriesProductNameInput));
+            && find(pView, QStringLiteral("categoriesProductNameInput"));
     });
     return kpQuickHost::exec();
 }

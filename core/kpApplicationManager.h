@@ -56,8 +56,8 @@ public slots:
     void updateCategoryItems();
     void updateListItems();
     void showAboutMessage();
-    // Always empty: translated texts in QML append it, so that languageChanged() makes them
-    // evaluate again.
+    // Always empty, published with languageChanged() for whatever still reads it; the host
+    // retranslates the screens itself when the language changes.
     QString getNullString() const { return QString(); }
     void updateValuesSelector(int pCurrentIndex);
     void updateListItem(int pCurrentIndex);

@@ -119,6 +119,9 @@ std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
     view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     view->setSource(QUrl(QStringLiteral("qrc:/qml/main.qml")));
     QObject::connect(view->engine(), &QQmlEngine::quit, view.get(), &QWidget::close);
+    // Every binding that calls qsTr() takes the new language's text at once.
+    QObject::connect(pManager, &kpApplicationManager::languageChanged, view->engine(),
+                     &QQmlEngine::retranslate);
     makeHiddenScreensInSlices(view.get());
     return view;
 }

@@ -69,11 +69,11 @@ Item {
                 color: Theme.textColor
                 textFormat: Text.PlainText
                 text: (root.listModel.checkoutAmount !== ""
-                       ? qsTranslate("ScreenShop", "Items in cart") + root.manager.nullString
+                       ? qsTranslate("ScreenShop", "Items in cart")
                          + ": " + root.listModel.checkoutAmount + "\n"
                        : "")
                       + (root.listModel.checkoutPrice !== ""
-                         ? qsTranslate("ScreenShop", "Total price") + root.manager.nullString
+                         ? qsTranslate("ScreenShop", "Total price")
                            + ": "
                            + Theme.priceWithSymbol(root.listModel.checkoutPrice,
                                                    root.currencySymbol)

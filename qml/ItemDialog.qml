@@ -69,7 +69,7 @@ Item {
 
         FieldLabel {
             id: amountLabel
-            text: qsTranslate("ScreenEdit", "Amount") + root.manager.nullString
+            text: qsTranslate("ScreenEdit", "Amount")
         }
 
         DigitsSelector {
@@ -84,7 +84,7 @@ Item {
 
         FieldLabel {
             id: priceLabel
-            text: qsTranslate("ScreenEdit", "Price") + root.manager.nullString
+            text: qsTranslate("ScreenEdit", "Price")
         }
 
         DigitsSelector {
@@ -99,7 +99,7 @@ Item {
 
         FieldLabel {
             id: noteLabel
-            text: qsTranslate("ScreenEdit", "Note") + root.manager.nullString
+            text: qsTranslate("ScreenEdit", "Note")
         }
 
         Rectangle {
@@ -139,17 +139,17 @@ Item {
 
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Delete") + root.manager.nullString
+            label: qsTranslate("ScreenEdit", "Delete")
             onButtonClicked: root.deleteClicked()
         }
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Cancel") + root.manager.nullString
+            label: qsTranslate("ScreenEdit", "Cancel")
             onButtonClicked: root.cancelClicked()
         }
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Done") + root.manager.nullString
+            label: qsTranslate("ScreenEdit", "Done")
             onButtonClicked: root.doneClicked()
         }
     }

@@ -46,9 +46,9 @@ Item {
             buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
             buttonTwoImageNormal: "qrc:/images/back-button.png"
             buttonTwoImagePressed: "qrc:/images/back-button-pressed.png"
-            headerLabel: qsTr("Categories") + root.manager.nullString
-            buttonOneName: qsTr("Menu") + root.manager.nullString
-            buttonTwoName: qsTr("Back") + root.manager.nullString
+            headerLabel: qsTr("Categories")
+            buttonOneName: qsTr("Menu")
+            buttonTwoName: qsTr("Back")
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -68,7 +68,7 @@ Item {
             delegate: ScreenCategoriesDelegate {
                 id: row
                 width: listView.width
-                deleteName: qsTr("Delete") + root.manager.nullString
+                deleteName: qsTr("Delete")
                 onTickClicked: root.categoriesModel.toggleItem(row.index)
                 onDeleteClicked: root.categoriesModel.deleteItem(row.index)
                 onRenameItemClicked: root.categoriesModel.renameItem(row.index)
@@ -81,8 +81,8 @@ Item {
             width: parent.width
             list: listView
             inputName: "categoriesProductNameInput"
-            inputLabel: qsTr("Product name") + root.manager.nullString
-            okLabel: qsTr("Ok") + root.manager.nullString
+            inputLabel: qsTr("Product name")
+            okLabel: qsTr("Ok")
             onNameEntered: (row, name) => root.categoriesModel.addNewItem(row, name)
         }
     }
@@ -99,8 +99,8 @@ Item {
         SortMenuEntries {
             width: parent.width
             menu: menu
-            byCategoryLabel: qsTr("Sort by category") + root.manager.nullString
-            byProductLabel: qsTr("Sort by product") + root.manager.nullString
+            byCategoryLabel: qsTr("Sort by category")
+            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }

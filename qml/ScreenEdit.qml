@@ -79,8 +79,8 @@ Item {
             buttonTwoImageNormal: "qrc:/images/home-button.png"
             buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
             headerLabel: root.listModel.listName
-            buttonOneName: qsTr("Menu") + root.manager.nullString
-            buttonTwoName: qsTr("Home") + root.manager.nullString
+            buttonOneName: qsTr("Menu")
+            buttonTwoName: qsTr("Home")
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -98,7 +98,7 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
-                editName: qsTr("Edit") + root.manager.nullString
+                editName: qsTr("Edit")
                 onEditClicked: {
                     root.currentItemName = row.item_name
                     itemEditDialog.currentItemIndex = row.index
@@ -113,7 +113,7 @@ Item {
 
             TextButton {
                 width: 2 * Theme.rowButtonWidth
-                label: qsTr("Categories") + root.manager.nullString
+                label: qsTr("Categories")
                 onButtonClicked: root.categoriesButtonClicked()
             }
 
@@ -122,9 +122,9 @@ Item {
                 width: parent.width - 2 * Theme.rowButtonWidth
                 list: listView
                 inputName: "editProductNameInput"
-                inputLabel: qsTr("Product name") + root.manager.nullString
+                inputLabel: qsTr("Product name")
                 boxTakesFocus: true
-                okLabel: qsTr("Ok") + root.manager.nullString
+                okLabel: qsTr("Ok")
                 onNameEntered: (row, name) => root.listModel.addItem(row, name)
             }
         }
@@ -138,19 +138,19 @@ Item {
             width: parent.width
             menu: menu
             sortedList: root.listModel
-            byCategoryLabel: qsTr("Sort by category") + root.manager.nullString
-            byProductLabel: qsTr("Sort by product") + root.manager.nullString
+            byCategoryLabel: qsTr("Sort by category")
+            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }
         MenuItem {
             width: parent.width
-            itemLabel: qsTr("Delete All") + root.manager.nullString
+            itemLabel: qsTr("Delete All")
             onItemClicked: root.deleteAllClicked()
         }
         MenuItem {
             width: parent.width
-            itemLabel: qsTr("Shop mode") + root.manager.nullString
+            itemLabel: qsTr("Shop mode")
             onItemClicked: {
                 menu.close()
                 root.shopModeClicked()

@@ -29,8 +29,8 @@ Item {
             buttonOneOpacity: 0
             buttonTwoImageNormal: "qrc:/images/info-button.png"
             buttonTwoImagePressed: "qrc:/images/info-button-pressed.png"
-            headerLabel: qsTr("Shopping lists") + root.manager.nullString
-            buttonTwoName: qsTr("About") + root.manager.nullString
+            headerLabel: qsTr("Shopping lists")
+            buttonTwoName: qsTr("About")
             onButtonTwoClicked: root.aboutButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
         }
@@ -44,7 +44,6 @@ Item {
             delegate: ScreenMainDelegate {
                 id: row
                 width: listsView.width
-                manager: root.manager
                 currencySymbol: root.currencySymbol
                 onShopClicked: root.shopButtonClicked(row.index)
                 onEditClicked: root.editButtonClicked(row.index)
@@ -58,7 +57,7 @@ Item {
 
             TextButton {
                 width: parent.width / 2
-                label: qsTr("New") + root.manager.nullString
+                label: qsTr("New")
                 // The list's name is asked in a prompt of the window's own, which the tap must
                 // not reach while it is still being delivered.
                 // qmllint disable type
@@ -67,7 +66,7 @@ Item {
             }
             TextButton {
                 width: parent.width / 2
-                label: qsTr("Settings") + root.manager.nullString
+                label: qsTr("Settings")
                 onButtonClicked: root.settingsButtonClicked()
             }
         }

@@ -11,7 +11,6 @@ Item {
     required property string name
     required property string items_list
     required property string price_list
-    required property ApplicationManager manager
     required property string currencySymbol
 
     signal shopClicked()
@@ -64,7 +63,7 @@ Item {
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: Theme.detailFontSize
         color: Theme.detailTextColor
-        text: qsTr("%n item(s)", "", Number(root.items_list) || 0) + root.manager.nullString
+        text: qsTr("%n item(s)", "", Number(root.items_list) || 0)
     }
 
     Text {
@@ -88,7 +87,7 @@ Item {
         anchors.bottom: parent.bottom
         imageNormal: "qrc:/images/edit-button.png"
         imagePressed: "qrc:/images/edit-button-pressed.png"
-        Accessible.name: qsTr("Edit") + root.manager.nullString
+        Accessible.name: qsTr("Edit")
         onButtonClicked: root.editClicked()
     }
 

@@ -24,7 +24,7 @@ Item {
             height: Theme.barHeight
             buttonOneOpacity: 0
             buttonTwoOpacity: 0
-            headerLabel: qsTr("Settings") + root.manager.nullString
+            headerLabel: qsTr("Settings")
             onBarClicked: root.manager.toogleFullscreen()
         }
 
@@ -32,7 +32,7 @@ Item {
 
         FieldLabel {
             height: 30
-            text: qsTr("Language") + root.manager.nullString + ": "
+            text: qsTr("Language") + ": "
         }
 
         SettingWheel {
@@ -51,7 +51,7 @@ Item {
 
         FieldLabel {
             height: 30
-            text: qsTr("Price unit") + root.manager.nullString + ": "
+            text: qsTr("Price unit") + ": "
         }
 
         SettingWheel {
@@ -75,12 +75,12 @@ Item {
 
         TextButton {
             width: parent.width / 2
-            label: qsTr("Cancel") + root.manager.nullString
+            label: qsTr("Cancel")
             onButtonClicked: root.cancelClicked()
         }
         TextButton {
             width: parent.width / 2
-            label: qsTr("Done") + root.manager.nullString
+            label: qsTr("Done")
             onButtonClicked: root.doneClicked(languageWheel.currentIndex, currencyWheel.currentIndex)
         }
     }

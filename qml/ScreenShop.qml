@@ -66,8 +66,8 @@ Item {
             buttonTwoImageNormal: "qrc:/images/home-button.png"
             buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
             headerLabel: root.listModel.listName
-            buttonOneName: qsTr("Menu") + root.manager.nullString
-            buttonTwoName: qsTr("Home") + root.manager.nullString
+            buttonOneName: qsTr("Menu")
+            buttonTwoName: qsTr("Home")
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -83,7 +83,7 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
-                deleteName: qsTr("Delete") + root.manager.nullString
+                deleteName: qsTr("Delete")
                 onToggleClicked: root.listModel.toggleItem(row.index)
                 onDeleteClicked: root.listModel.deleteItem(row.index)
             }
@@ -99,7 +99,7 @@ Item {
                 anchors.left: parent.left
                 anchors.bottom: parent.bottom
                 width: root.width / 2
-                label: qsTr("List") + root.manager.nullString
+                label: qsTr("List")
                 onButtonClicked: {
                     if (root.state !== "")
                         root.listButtonClicked()
@@ -111,7 +111,7 @@ Item {
                 anchors.bottom: parent.bottom
                 width: root.width / 2
                 height: Theme.barHeight - 5
-                label: qsTr("Cart") + root.manager.nullString
+                label: qsTr("Cart")
                 onButtonClicked: {
                     if (root.state !== "cart")
                         root.cartButtonClicked()
@@ -128,14 +128,14 @@ Item {
             width: parent.width
             menu: menu
             sortedList: root.listModel
-            byCategoryLabel: qsTr("Sort by category") + root.manager.nullString
-            byProductLabel: qsTr("Sort by product") + root.manager.nullString
+            byCategoryLabel: qsTr("Sort by category")
+            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }
         MenuItem {
             width: parent.width
-            itemLabel: qsTr("Edit mode") + root.manager.nullString
+            itemLabel: qsTr("Edit mode")
             onItemClicked: {
                 menu.close()
                 root.editModeClicked()

@@ -2,13 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>NamePrompt</name>
+    <name>ImageButton</name>
     <message>
-        <source>OK</source>
+        <source>Menu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NameInputBar</name>
+    <message>
+        <source>Product name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NamePrompt</name>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -24,56 +50,9 @@
     </message>
 </context>
 <context>
-    <name>ScreenCategories</name>
-    <message>
-        <source>Categories</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sort by product</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Product name</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ScreenEdit</name>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -81,15 +60,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -100,30 +71,6 @@
         <source>Shop mode</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Sort by category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sort by product</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Product name</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ScreenMain</name>
@@ -132,15 +79,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Shopping lists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -153,31 +92,15 @@
             <numerusform>%n items</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ScreenSettings</name>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Price unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -200,6 +123,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Total price</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SortMenuEntries</name>
+    <message>
         <source>Sort by category</source>
         <translation type="unfinished"></translation>
     </message>
@@ -207,20 +137,27 @@
         <source>Sort by product</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>Texts</name>
     <message>
-        <source>Total price</source>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Home</source>
+        <source>Done</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -250,23 +187,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Category name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Category with the same name already exists. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter category name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -386,6 +311,21 @@
     </message>
 </context>
 <context>
+    <name>kpItemRowsModel</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kpLanguagesDataModel</name>
     <message>
         <source>English</source>
@@ -407,19 +347,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete all</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter category name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

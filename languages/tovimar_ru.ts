@@ -2,14 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>ImageButton</name>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Домой</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>NameInputBar</name>
+    <message>
+        <source>Product name</source>
+        <translation>Название продукта</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ок</translation>
+    </message>
+</context>
+<context>
     <name>NamePrompt</name>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -24,73 +50,18 @@
     </message>
 </context>
 <context>
-    <name>ScreenCategories</name>
-    <message>
-        <source>Categories</source>
-        <translation>Категории</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ок</translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Сортировать по категориям</translation>
-    </message>
-    <message>
-        <source>Sort by product</source>
-        <translation>Сортировать по продуктам</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Назад</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
-    </message>
-    <message>
-        <source>Product name</source>
-        <translation>Название продукта</translation>
-    </message>
-</context>
-<context>
     <name>ScreenEdit</name>
     <message>
         <source>Amount</source>
         <translation>Количество</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Категории</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
-    </message>
-    <message>
         <source>Delete All</source>
         <translation>Удалить все</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Готово</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>Заметка</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ок</translation>
     </message>
     <message>
         <source>Price</source>
@@ -100,30 +71,6 @@
         <source>Shop mode</source>
         <translation>Режим магазина</translation>
     </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Сортировать по категориям</translation>
-    </message>
-    <message>
-        <source>Sort by product</source>
-        <translation>Сортировать по продуктам</translation>
-    </message>
-    <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Домой</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Изменить</translation>
-    </message>
-    <message>
-        <source>Product name</source>
-        <translation>Название продукта</translation>
-    </message>
 </context>
 <context>
     <name>ScreenMain</name>
@@ -132,16 +79,8 @@
         <translation>Новый</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
         <source>Shopping lists</source>
         <translation>Списки покупок</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
     </message>
 </context>
 <context>
@@ -154,21 +93,9 @@
             <numerusform>%n наименований</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Edit</source>
-        <translation>Изменить</translation>
-    </message>
 </context>
 <context>
     <name>ScreenSettings</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Готово</translation>
-    </message>
     <message>
         <source>Language</source>
         <translation>Язык</translation>
@@ -176,10 +103,6 @@
     <message>
         <source>Price unit</source>
         <translation>Денежная единица</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
     </message>
 </context>
 <context>
@@ -201,6 +124,13 @@
         <translation>Список</translation>
     </message>
     <message>
+        <source>Total price</source>
+        <translation>Общая сумма</translation>
+    </message>
+</context>
+<context>
+    <name>SortMenuEntries</name>
+    <message>
         <source>Sort by category</source>
         <translation>Сортировать по категориям</translation>
     </message>
@@ -208,21 +138,28 @@
         <source>Sort by product</source>
         <translation>Сортировать по продуктам</translation>
     </message>
+</context>
+<context>
+    <name>Texts</name>
     <message>
-        <source>Total price</source>
-        <translation>Общая сумма</translation>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
     <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Домой</translation>
+        <source>Done</source>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
     </message>
 </context>
 <context>
@@ -251,24 +188,12 @@
         <translation>Вы уверены что хотите удалить элемент</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Категория</translation>
-    </message>
-    <message>
         <source>Category name</source>
         <translation>Название категории</translation>
     </message>
     <message>
         <source>Category with the same name already exists. Do you want to continue?</source>
         <translation>Категория с таким именем уже существует. Хотите продолжить?</translation>
-    </message>
-    <message>
-        <source>Delete item</source>
-        <translation>Удалить элемент</translation>
-    </message>
-    <message>
-        <source>Enter category name</source>
-        <translation>Введите название категории</translation>
     </message>
     <message>
         <source>Enter new category name</source>
@@ -387,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>kpItemRowsModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Категория</translation>
+    </message>
+    <message>
+        <source>Enter category name</source>
+        <translation>Введите название категории</translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation>Удалить элемент</translation>
+    </message>
+</context>
+<context>
     <name>kpLanguagesDataModel</name>
     <message>
         <source>English</source>
@@ -408,20 +348,8 @@
         <translation>Вы уверены что хотите удалить элемент</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Категория</translation>
-    </message>
-    <message>
         <source>Delete all</source>
         <translation>Удалить все</translation>
-    </message>
-    <message>
-        <source>Delete item</source>
-        <translation>Удалить элемент</translation>
-    </message>
-    <message>
-        <source>Enter category name</source>
-        <translation>Введите название категории</translation>
     </message>
     <message>
         <source>Enter list name</source>

@@ -49,14 +49,11 @@ QVariant kpCategoriesDataModel::modelData(int pRole) const
 
 void kpCategoriesDataModel::translateUi()
 {
-    mDeleteItemTitle = tr("Delete item");
     mDeleteItemText = tr("Are you sure you want to delete item ");
     mItemNameTitle = tr("Item name");
     mItemNameLabel = tr("Enter new item name");
     mCategoryNameTitle = tr("Category name");
     mCategoryNameLabel = tr("Enter new category name");
-    mCategoryTitle = tr("Category");
-    mCategoryLabel = tr("Enter category name");
     mDuplicateItemTitle = tr("Warning");
     mDuplicateItemText = tr("Item with the same name already exists");
     mDuplicateCategoryTitle = tr("Warning");
@@ -254,15 +251,10 @@ QList<kpCategoriesDataModel::Item> kpCategoriesDataModel::checkedItems()
 
 bool kpCategoriesDataModel::addNewItem(int pIndex, const QString &pItemName)
 {
-    QString category;
-    if (pIndex == -1) {
-        category = kpTextPrompt::ask(mParentWidget, mCategoryTitle, mCategoryLabel);
-        if (category.isEmpty())
-            return false;
-    } else {
-        category = categoryOfRow(pIndex);
-    }
-    category = category.toLower();
+    const std::optional<QString> asked = categoryForNewItem(pIndex);
+    if (!asked)
+        return false;
+    const QString &category = *asked;
     const QString name = pItemName.toLower();
     for (const Item &item : std::as_const(mItemList)) {
         if (item.value(Status) != Deleted && isSameProduct(item, name, category))
@@ -340,7 +332,7 @@ bool kpCategoriesDataModel::deleteItem(int pIndex)
 {
     if (!isItemRow(pIndex))
         return false;
-    return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
+    return deleteAfterQuestion(pIndex, mDeleteItemText);
 }
 
 void kpCategoriesDataModel::addItem(const QHash<QString, QString> &pItem)

@@ -59,14 +59,11 @@ private:
 
     QHash<QString, QString> mRootAttributes;
 
-    QString mDeleteItemTitle;
     QString mDeleteItemText;
     QString mItemNameTitle;
     QString mItemNameLabel;
     QString mCategoryNameTitle;
     QString mCategoryNameLabel;
-    QString mCategoryTitle;
-    QString mCategoryLabel;
     QString mDuplicateItemTitle;
     QString mDuplicateItemText;
     QString mDuplicateCategoryTitle;

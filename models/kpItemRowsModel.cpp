@@ -1,6 +1,7 @@
 #include "kpItemRowsModel.h"
 
 #include "kpItemRecord.h"
+#include "kpTextPrompt.h"
 
 #include <QMessageBox>
 #include <QQuickWidget>
@@ -136,12 +137,24 @@ void kpItemRowsModel::clearItems()
         endResetModel();
 }
 
-bool kpItemRowsModel::deleteAfterQuestion(int pIndex, const QString &pTitle, const QString &pText)
+std::optional<QString> kpItemRowsModel::categoryForNewItem(int pRow) const
+{
+    if (pRow != -1)
+        return categoryOfRow(pRow).toLower();
+    const QString category
+        = kpTextPrompt::ask(mParentWidget, tr("Category"), tr("Enter category name"));
+    if (category.isEmpty())
+        return std::nullopt;
+    return category.toLower();
+}
+
+bool kpItemRowsModel::deleteAfterQuestion(int pIndex, const QString &pText)
 {
     const int item = itemOfRow(pIndex);
     const QString question
         = pText + QLatin1Char(' ') + mItemList.at(item).value(Name) + QLatin1Char('?');
-    if (QMessageBox::warning(mParentWidget, pTitle, question, QMessageBox::Ok | QMessageBox::Cancel)
+    if (QMessageBox::warning(mParentWidget, tr("Delete item"), question,
+                             QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return false;
     const QString key = mRowIndex.at(pIndex).key;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+#include <optional>
 
 class QQuickWidget;
 
@@ -61,9 +62,12 @@ protected:
     // In category order a header row goes with the last item row of its category. An item
     // without a category leaves its header until the rows are next rebuilt.
     void removeOrphanedHeader(int pRemovedRow, const QString &pRemovedKey);
+    // The category, in lower case, of a product added at pRow: the row's, or where no row is
+    // chosen (-1) the one the user names when asked; none where the question is cancelled.
+    std::optional<QString> categoryForNewItem(int pRow) const;
     // Asks "<text> <name>?" and, on Ok, marks the row's item deleted and removes its row, and
     // its header when it was the category's last.
-    bool deleteAfterQuestion(int pIndex, const QString &pTitle, const QString &pText);
+    bool deleteAfterQuestion(int pIndex, const QString &pText);
     // Empties the items and rows; views that show rows are told.
     void clearItems();
 

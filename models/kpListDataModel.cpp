@@ -61,10 +61,7 @@ QHash<int, QByteArray> kpListDataModel::roleNames() const
 
 void kpListDataModel::translateUi()
 {
-    mDeleteItemTitle = tr("Delete item");
     mDeleteItemText = tr("Are you sure you want to delete item");
-    mCategoryTitle = tr("Category");
-    mCategoryLabel = tr("Enter category name");
     mListNameTitle = tr("List name");
     mListNameLabel = tr("Enter list name");
     mDeleteAllTitle = tr("Delete all");
@@ -253,15 +250,10 @@ bool kpListDataModel::addItem(int pIndex, const QString &pItemName)
     if (hasUncheckedItem(name))
         return false;
 
-    QString category;
-    if (pIndex == -1) {
-        category = kpTextPrompt::ask(mParentWidget, mCategoryTitle, mCategoryLabel);
-        if (category.isEmpty())
-            return false;
-    } else {
-        category = categoryOfRow(pIndex);
-    }
-    category = category.toLower();
+    const std::optional<QString> asked = categoryForNewItem(pIndex);
+    if (!asked)
+        return false;
+    const QString &category = *asked;
 
     const Item record = newRecord(name, category, Unchecked);
     int item = reusableItem(name, category);
@@ -300,7 +292,7 @@ bool kpListDataModel::deleteItem(int pIndex)
 {
     if (!isItemRow(pIndex))
         return false;
-    return deleteAfterQuestion(pIndex, mDeleteItemTitle, mDeleteItemText);
+    return deleteAfterQuestion(pIndex, mDeleteItemText);
 }
 
 bool kpListDataModel::deleteAll()

@@ -103,10 +103,7 @@ private:
     QString mCurrencySymbol;
     QHash<QString, QString> mListHeader;
 
-    QString mDeleteItemTitle;
     QString mDeleteItemText;
-    QString mCategoryTitle;
-    QString mCategoryLabel;
     QString mListNameTitle;
     QString mListNameLabel;
     QString mDeleteAllTitle;

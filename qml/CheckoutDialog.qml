@@ -53,8 +53,6 @@ Item {
             ScreenHeader {
                 width: parent.width
                 height: 50
-                buttonOneOpacity: 0
-                buttonTwoOpacity: 0
                 headerLabel: root.listModel.listName
                 onBarClicked: root.manager.toogleFullscreen()
             }

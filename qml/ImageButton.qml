@@ -1,35 +1,44 @@
 import QtQuick
 
-// A glyph button: a touch area as high as its bar showing a 50 x 50 image, swapped for the
-// pressed image while held down. Its user names it for a screen reader.
+// A glyph button: a touch area as high as its bar showing the 50 x 50 image of its glyph,
+// swapped for the glyph's pressed image while held down, and named after the glyph for a screen
+// reader. Without a glyph, as beside a dialog's title, it is neither drawn nor touched.
 Item {
     id: root
 
-    property string imageNormal: ""
-    property string imagePressed: ""
+    // "menu", "home", "back", "info", "edit" or "delete": images/<glyph>-button.png shows it.
+    property string glyph: ""
 
     signal buttonClicked()
 
+    function spokenName(pGlyph: string): string {
+        switch (pGlyph) {
+        case "menu": return qsTr("Menu")
+        case "home": return qsTr("Home")
+        case "back": return qsTr("Back")
+        case "edit": return qsTr("Edit")
+        case "delete": return Texts.deleteLabel
+        // Named after the box it opens.
+        case "info": return qsTranslate("kpApplicationManager", "About")
+        }
+        return ""
+    }
+
     width: Theme.rowButtonWidth
-    // Hidden by opacity means untouchable too: a button at opacity 0 lets taps through.
-    visible: opacity >= 0.001
+    visible: root.glyph !== ""
     Accessible.role: Accessible.Button
+    Accessible.name: root.spokenName(root.glyph)
     Accessible.onPressAction: root.buttonClicked()
 
     Glyph {
-        id: image
-        source: root.imageNormal
+        source: root.glyph === "" ? ""
+              : "qrc:/images/" + root.glyph + (touchArea.pressed ? "-button-pressed.png"
+                                                                  : "-button.png")
     }
 
     MouseArea {
         id: touchArea
         anchors.fill: parent
         onClicked: root.buttonClicked()
-    }
-
-    states: State {
-        name: "buttonPressed"
-        when: touchArea.pressed
-        PropertyChanges { target: image; source: root.imagePressed }
     }
 }

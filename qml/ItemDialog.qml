@@ -59,8 +59,6 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.dialogTitleHeight
-            buttonOneOpacity: 0
-            buttonTwoOpacity: 0
             headerLabel: root.title
             onBarClicked: root.manager.toogleFullscreen()
         }
@@ -139,17 +137,17 @@ Item {
 
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Delete")
+            label: Texts.deleteLabel
             onButtonClicked: root.deleteClicked()
         }
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Cancel")
+            label: Texts.cancelLabel
             onButtonClicked: root.cancelClicked()
         }
         TextButton {
             width: root.width / 3
-            label: qsTranslate("ScreenEdit", "Done")
+            label: Texts.doneLabel
             onButtonClicked: root.doneClicked()
         }
     }

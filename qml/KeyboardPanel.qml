@@ -9,6 +9,7 @@ import QtQuick.VirtualKeyboard.Styles
 // with one key.
 InputPanel {
     id: root
+    objectName: "keyboardPanel"
 
     // The program's language, "en" or "ru", which names the keyboard's layouts too.
     property string language: "en"

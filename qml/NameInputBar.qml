@@ -6,8 +6,6 @@ Row {
     id: root
 
     required property ListView list
-    required property string okLabel
-    required property string inputLabel
     property alias inputName: input.objectName
     // Whether a tap anywhere in the box gives the input the focus, or only a tap on the input.
     property bool boxTakesFocus: false
@@ -61,7 +59,7 @@ Row {
             // Product names are not words: word prediction only gets in the way of typing them.
             inputMethodHints: Qt.ImhNoPredictiveText
             Accessible.role: Accessible.EditableText
-            Accessible.name: root.inputLabel
+            Accessible.name: qsTr("Product name")
             onAccepted: root.enterName()
             // A screen that goes takes its focus along: the keyboard would stay up over the next
             // screen and type into this hidden input.
@@ -75,7 +73,7 @@ Row {
     TextButton {
         id: okButton
         width: Theme.rowButtonWidth
-        label: root.okLabel
+        label: qsTr("Ok")
         opacity: input.text === "" ? 0.5 : 1
         onButtonClicked: root.enterName()
 

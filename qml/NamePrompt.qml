@@ -80,8 +80,6 @@ Item {
             ScreenHeader {
                 width: parent.width
                 height: Theme.dialogTitleHeight
-                buttonOneOpacity: 0
-                buttonTwoOpacity: 0
                 withButtons: false
                 headerLabel: root.title
             }
@@ -129,7 +127,7 @@ Item {
                 }
                 TextButton {
                     width: (column.width - Theme.spacing) / 2
-                    label: qsTr("Cancel")
+                    label: Texts.cancelLabel
                     onButtonClicked: root.close("")
                 }
             }

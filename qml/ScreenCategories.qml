@@ -42,13 +42,9 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.barHeight
-            buttonOneImageNormal: "qrc:/images/menu-button.png"
-            buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
-            buttonTwoImageNormal: "qrc:/images/back-button.png"
-            buttonTwoImagePressed: "qrc:/images/back-button-pressed.png"
-            headerLabel: qsTr("Categories")
-            buttonOneName: qsTr("Menu")
-            buttonTwoName: qsTr("Back")
+            buttonOneGlyph: "menu"
+            buttonTwoGlyph: "back"
+            headerLabel: Texts.categoriesTitle
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -68,7 +64,6 @@ Item {
             delegate: ScreenCategoriesDelegate {
                 id: row
                 width: listView.width
-                deleteName: qsTr("Delete")
                 onTickClicked: root.categoriesModel.toggleItem(row.index)
                 onDeleteClicked: root.categoriesModel.deleteItem(row.index)
                 onRenameItemClicked: root.categoriesModel.renameItem(row.index)
@@ -81,8 +76,6 @@ Item {
             width: parent.width
             list: listView
             inputName: "categoriesProductNameInput"
-            inputLabel: qsTr("Product name")
-            okLabel: qsTr("Ok")
             onNameEntered: (row, name) => root.categoriesModel.addNewItem(row, name)
         }
     }
@@ -99,8 +92,6 @@ Item {
         SortMenuEntries {
             width: parent.width
             menu: menu
-            byCategoryLabel: qsTr("Sort by category")
-            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }

@@ -10,7 +10,6 @@ ListRow {
     required property string item_status
     required property string item_name
     required property string item_category_name
-    property string deleteName: ""
 
     readonly property bool listed: root.item_status === "unknown"
 
@@ -85,9 +84,7 @@ ListRow {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.bottom: parent.bottom
-            imageNormal: "qrc:/images/delete-button.png"
-            imagePressed: "qrc:/images/delete-button-pressed.png"
-            Accessible.name: root.deleteName
+            glyph: "delete"
             onButtonClicked: root.deleteClicked()
         }
 

@@ -74,13 +74,9 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.barHeight
-            buttonOneImageNormal: "qrc:/images/menu-button.png"
-            buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
-            buttonTwoImageNormal: "qrc:/images/home-button.png"
-            buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
+            buttonOneGlyph: "menu"
+            buttonTwoGlyph: "home"
             headerLabel: root.listModel.listName
-            buttonOneName: qsTr("Menu")
-            buttonTwoName: qsTr("Home")
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -98,7 +94,6 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
-                editName: qsTr("Edit")
                 onEditClicked: {
                     root.currentItemName = row.item_name
                     itemEditDialog.currentItemIndex = row.index
@@ -113,7 +108,7 @@ Item {
 
             TextButton {
                 width: 2 * Theme.rowButtonWidth
-                label: qsTr("Categories")
+                label: Texts.categoriesTitle
                 onButtonClicked: root.categoriesButtonClicked()
             }
 
@@ -122,9 +117,7 @@ Item {
                 width: parent.width - 2 * Theme.rowButtonWidth
                 list: listView
                 inputName: "editProductNameInput"
-                inputLabel: qsTr("Product name")
                 boxTakesFocus: true
-                okLabel: qsTr("Ok")
                 onNameEntered: (row, name) => root.listModel.addItem(row, name)
             }
         }
@@ -138,8 +131,6 @@ Item {
             width: parent.width
             menu: menu
             sortedList: root.listModel
-            byCategoryLabel: qsTr("Sort by category")
-            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }

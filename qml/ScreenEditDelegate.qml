@@ -14,7 +14,6 @@ ListRow {
     required property string item_price
     required property string item_category_name
     required property string currencySymbol
-    property string editName: ""
 
     signal editClicked()
 
@@ -59,9 +58,7 @@ ListRow {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.bottom: parent.bottom
-            imageNormal: "qrc:/images/edit-button.png"
-            imagePressed: "qrc:/images/edit-button-pressed.png"
-            Accessible.name: root.editName
+            glyph: "edit"
             onButtonClicked: root.editClicked()
         }
 

@@ -5,14 +5,9 @@ import QtQuick
 Rectangle {
     id: root
 
-    property real buttonOneOpacity: 1
-    property real buttonTwoOpacity: 1
-    property string buttonOneImageNormal: ""
-    property string buttonOneImagePressed: ""
-    property string buttonTwoImageNormal: ""
-    property string buttonTwoImagePressed: ""
-    property string buttonOneName: ""
-    property string buttonTwoName: ""
+    // The glyphs of the buttons at either end; a bar without one shows no button there.
+    property string buttonOneGlyph: ""
+    property string buttonTwoGlyph: ""
     property string headerLabel: ""
     // Without buttons, as in a prompt, the title takes the whole bar.
     property bool withButtons: true
@@ -35,10 +30,7 @@ Rectangle {
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        opacity: root.buttonOneOpacity
-        imageNormal: root.buttonOneImageNormal
-        imagePressed: root.buttonOneImagePressed
-        Accessible.name: root.buttonOneName
+        glyph: root.buttonOneGlyph
         onButtonClicked: root.buttonOneClicked()
     }
 
@@ -64,10 +56,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        opacity: root.buttonTwoOpacity
-        imageNormal: root.buttonTwoImageNormal
-        imagePressed: root.buttonTwoImagePressed
-        Accessible.name: root.buttonTwoName
+        glyph: root.buttonTwoGlyph
         onButtonClicked: root.buttonTwoClicked()
     }
 }

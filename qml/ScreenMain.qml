@@ -26,11 +26,8 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.barHeight
-            buttonOneOpacity: 0
-            buttonTwoImageNormal: "qrc:/images/info-button.png"
-            buttonTwoImagePressed: "qrc:/images/info-button-pressed.png"
+            buttonTwoGlyph: "info"
             headerLabel: qsTr("Shopping lists")
-            buttonTwoName: qsTr("About")
             onButtonTwoClicked: root.aboutButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
         }
@@ -66,7 +63,7 @@ Item {
             }
             TextButton {
                 width: parent.width / 2
-                label: qsTr("Settings")
+                label: Texts.settingsTitle
                 onButtonClicked: root.settingsButtonClicked()
             }
         }

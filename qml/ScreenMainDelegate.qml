@@ -85,9 +85,7 @@ Item {
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        imageNormal: "qrc:/images/edit-button.png"
-        imagePressed: "qrc:/images/edit-button-pressed.png"
-        Accessible.name: qsTr("Edit")
+        glyph: "edit"
         onButtonClicked: root.editClicked()
     }
 

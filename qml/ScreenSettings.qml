@@ -22,9 +22,7 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.barHeight
-            buttonOneOpacity: 0
-            buttonTwoOpacity: 0
-            headerLabel: qsTr("Settings")
+            headerLabel: Texts.settingsTitle
             onBarClicked: root.manager.toogleFullscreen()
         }
 
@@ -75,12 +73,12 @@ Item {
 
         TextButton {
             width: parent.width / 2
-            label: qsTr("Cancel")
+            label: Texts.cancelLabel
             onButtonClicked: root.cancelClicked()
         }
         TextButton {
             width: parent.width / 2
-            label: qsTr("Done")
+            label: Texts.doneLabel
             onButtonClicked: root.doneClicked(languageWheel.currentIndex, currencyWheel.currentIndex)
         }
     }

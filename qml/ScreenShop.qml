@@ -61,13 +61,9 @@ Item {
         ScreenHeader {
             width: parent.width
             height: Theme.barHeight
-            buttonOneImageNormal: "qrc:/images/menu-button.png"
-            buttonOneImagePressed: "qrc:/images/menu-button-pressed.png"
-            buttonTwoImageNormal: "qrc:/images/home-button.png"
-            buttonTwoImagePressed: "qrc:/images/home-button-pressed.png"
+            buttonOneGlyph: "menu"
+            buttonTwoGlyph: "home"
             headerLabel: root.listModel.listName
-            buttonOneName: qsTr("Menu")
-            buttonTwoName: qsTr("Home")
             onButtonOneClicked: root.menuButtonClicked()
             onButtonTwoClicked: root.homeButtonClicked()
             onBarClicked: root.manager.toogleFullscreen()
@@ -83,7 +79,6 @@ Item {
                 id: row
                 width: listView.width
                 currencySymbol: root.currencySymbol
-                deleteName: qsTr("Delete")
                 onToggleClicked: root.listModel.toggleItem(row.index)
                 onDeleteClicked: root.listModel.deleteItem(row.index)
             }
@@ -128,8 +123,6 @@ Item {
             width: parent.width
             menu: menu
             sortedList: root.listModel
-            byCategoryLabel: qsTr("Sort by category")
-            byProductLabel: qsTr("Sort by product")
             onSortByCategoryClicked: root.sortByCategoryClicked()
             onSortByProductClicked: root.sortByProductClicked()
         }

@@ -14,7 +14,6 @@ ListRow {
     required property string item_price
     required property string item_category_name
     required property string currencySymbol
-    property string deleteName: ""
 
     signal toggleClicked()
     signal deleteClicked()
@@ -59,9 +58,7 @@ ListRow {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.bottom: parent.bottom
-            imageNormal: "qrc:/images/delete-button.png"
-            imagePressed: "qrc:/images/delete-button-pressed.png"
-            Accessible.name: root.deleteName
+            glyph: "delete"
             onButtonClicked: root.deleteClicked()
         }
 

@@ -8,8 +8,6 @@ Column {
     id: root
 
     required property ScreenMenu menu
-    required property string byCategoryLabel
-    required property string byProductLabel
     property ListDataModel sortedList: null
 
     signal sortByCategoryClicked()
@@ -19,7 +17,7 @@ Column {
 
     MenuItem {
         width: root.width
-        itemLabel: root.byCategoryLabel
+        itemLabel: qsTr("Sort by category")
         onItemClicked: {
             root.menu.close()
             if (!root.sortedList || !root.sortedList.isSortByCategory())
@@ -28,7 +26,7 @@ Column {
     }
     MenuItem {
         width: root.width
-        itemLabel: root.byProductLabel
+        itemLabel: qsTr("Sort by product")
         onItemClicked: {
             root.menu.close()
             if (!root.sortedList || !root.sortedList.isSortByProduct())

@@ -16,13 +16,10 @@ namespace {
 const QStringList ScreenComponents
     = {"ScreenMain", "ScreenShop", "ScreenEdit", "ScreenCategories", "ScreenSettings"};
 
-// Whether pObject is an instance of the QML component or toolkit class pComponent: a QML
-// component's meta-object name starts with the component's name.
-bool isComponent(const QObject *pObject, const QString &pComponent)
-{
-    const QString className = QString::fromLatin1(pObject->metaObject()->className());
-    return className == pComponent || className.startsWith(pComponent + QLatin1String("_QML"));
-}
+// The components whose words the tests name in English, whatever the language in use.
+const char *const TranslatingComponents[]
+    = {"ScreenMain", "ScreenShop",      "ScreenEdit",   "ImageButton",         "Texts",
+       "NamePrompt", "SortMenuEntries", "NameInputBar", "kpApplicationManager"};
 
 // pUnder and the items below it that pWanted accepts, depth first in declaration order.
 QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQuickItem *)> &pWanted)
@@ -35,15 +32,18 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     return found;
 }
 
-// The first item below pUnder, itself included, that says it is of the accessible role.
-QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole)
+// The first item below pUnder, itself included, that says it is of one of the accessible roles,
+// and where names are given, that it has one of them.
+QQuickItem *accessible(QQuickItem *pUnder, QList<QAccessible::Role> pRoles,
+                       const QStringList &pNames = {})
 {
-    return itemsBelow(pUnder,
-                      [pRole](QQuickItem *pItem) {
-                          const QAccessibleInterface *shown
-                              = QAccessible::queryAccessibleInterface(pItem);
-                          return shown && shown->role() == pRole;
-                      })
+    return itemsBelow(
+               pUnder,
+               [&](QQuickItem *pItem) {
+                   const QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(pItem);
+                   return shown && pRoles.contains(shown->role())
+                       && (pNames.isEmpty() || pNames.contains(shown->text(QAccessible::Name)));
+               })
         .value(0);
 }
 
@@ -51,8 +51,8 @@ QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole)
 // its field's text at the screens' size.
 bool fingerSized(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
 {
-    const QList<QQuickItem *> buttons
-        = itemsBelow(pBox, [](QQuickItem *pItem) { return isComponent(pItem, "TextButton"); });
+    const QList<QQuickItem *> buttons = itemsBelow(
+        pBox, [](QQuickItem *pItem) { return accessible(pItem, {QAccessible::Button}) == pItem; });
     return pBox->width() >= pWindow->width() - 70
         && QRectF(QPointF(), pWindow->size()).contains(pBox->mapRectToScene(pBox->boundingRect()))
         && pField->property("font").value<QFont>().pixelSize() == 25 && buttons.size() == 2
@@ -88,8 +88,8 @@ kpQmlTestView::kpQmlTestView(int pFiles, const QString &pList)
 QQuickItem *kpQmlTestView::layer(const QString &pComponent) const
 {
     for (QQuickItem *child : mView->rootObject()->childItems()) {
-        auto *shown = child->property("screen").value<QQuickItem *>();
-        if (shown && isComponent(shown, pComponent))
+        const QString source = child->property("source").toUrl().fileName();
+        if (source == pComponent + ".qml" && child->property("screen").value<QQuickItem *>())
             return child;
     }
     return nullptr;
@@ -106,29 +106,28 @@ QQuickItem *kpQmlTestView::named(const QString &pObjectName) const
     return qobject_cast<QQuickItem *>(kpQmlObjects::find(mView.get(), pObjectName));
 }
 
-QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, const QString &pComponent) const
+QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, QAccessible::Role pRole) const
 {
-    return itemsBelow(pUnder, [&](QQuickItem *pItem) { return isComponent(pItem, pComponent); })
+    return accessible(pUnder, {pRole});
+}
+
+QQuickItem *kpQmlTestView::list(QQuickItem *pScreen) const
+{
+    return itemsBelow(pScreen, [](QQuickItem *pItem) { return pItem->inherits("QQuickListView"); })
         .value(0);
 }
 
-QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pShown) const
+QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pName) const
 {
-    QVariantList labels = {pShown};
-    for (const QString &component : ScreenComponents)
-        labels.append(QCoreApplication::translate(qPrintable(component), qPrintable(pShown)));
-    const auto shows = [&](QQuickItem *pItem) {
-        return (isComponent(pItem, "TextButton") && labels.contains(pItem->property("label")))
-            || (isComponent(pItem, "MenuItem") && labels.contains(pItem->property("itemLabel")))
-            || (isComponent(pItem, "ImageButton")
-                && pItem->property("imageNormal").toString().endsWith('/' + pShown));
-    };
-    return itemsBelow(pUnder, shows).value(0);
+    QStringList names = {pName};
+    for (const char *component : TranslatingComponents)
+        names.append(QCoreApplication::translate(component, qPrintable(pName)));
+    return accessible(pUnder, {QAccessible::Button, QAccessible::MenuItem}, names);
 }
 
 QQuickItem *kpQmlTestView::row(QQuickItem *pScreen, int pRow) const
 {
-    QQuickItem *list = find(pScreen, "QQuickListView");
+    QQuickItem *list = this->list(pScreen);
     QQuickItem *row = nullptr;
     // The view follows its model when it is polished next; rows that leave or join it move the
     // others until they have shrunk or grown. Where the list never shows the row, there is none.
@@ -149,7 +148,7 @@ QQuickItem *kpQmlTestView::enter(const QString &pComponent)
         return tapTo(row(main, 0), pComponent);
     if (pComponent == "ScreenSettings")
         return tapTo(button(main, "Settings"), pComponent);
-    return tapTo(button(row(main, 0), "edit-button.png"), pComponent);
+    return tapTo(button(row(main, 0), "Edit"), pComponent);
 }
 
 QQuickItem *kpQmlTestView::tapTo(QQuickItem *pItem, const QString &pComponent)
@@ -160,8 +159,8 @@ QQuickItem *kpQmlTestView::tapTo(QQuickItem *pItem, const QString &pComponent)
 
 QQuickItem *kpQmlTestView::openMenu(QQuickItem *pScreen)
 {
-    QQuickItem *menu = find(pScreen, "ScreenMenu");
-    tap(button(pScreen, "menu-button.png"));
+    QQuickItem *menu = find(pScreen, QAccessible::PopupMenu);
+    tap(button(pScreen, "Menu"));
     return QTest::qWaitFor([menu]() { return menu->opacity() == 1.0; }) ? menu : nullptr;
 }
 
@@ -200,8 +199,8 @@ void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
             answerWhenShown(pSeen, pText, pAccept, pByKey, pLook);
             return;
         }
-        QQuickItem *box = accessible(prompt, QAccessible::Dialog);
-        QQuickItem *field = accessible(box, QAccessible::EditableText);
+        QQuickItem *box = find(prompt, QAccessible::Dialog);
+        QQuickItem *field = find(box, QAccessible::EditableText);
         *pSeen = {true, prompt->property("title").toString(), prompt->property("label").toString(),
                   mView.get(), fingerSized(box, field, mView->rootObject())};
         QVERIFY(field->hasActiveFocus());

@@ -3,6 +3,7 @@
 #include "kpApplicationManager.h"
 #include "kpTestSupport.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <functional>
@@ -10,8 +11,8 @@
 #include <optional>
 
 // The window as the program hosts it: the real core published to main.qml in an 800 x 480
-// view. A test finds what it taps as the user does, by its label, its image or its row, so that
-// no test knows where the screens put things.
+// view. A test finds what it taps as a screen reader does, by its role and name, or by its row,
+// so that no test knows where the screens put things.
 class kpQmlTestView
 {
 public:
@@ -32,11 +33,11 @@ public:
     QQuickItem *layer(const QString &pComponent) const;
     QQuickItem *named(const QString &pObjectName) const;
 
-    // Below pUnder: the first item of a component or toolkit class ("ScreenMenu",
-    // "QQuickListView"); the button or menu entry labelled pShown, in the code's words or the
-    // language in use, or the glyph button showing the image pShown.
-    QQuickItem *find(QQuickItem *pUnder, const QString &pComponent) const;
-    QQuickItem *button(QQuickItem *pUnder, const QString &pShown) const;
+    // Below pUnder: the first item of the accessible role; the button or menu entry named pName,
+    // in the code's words or the language in use. The screen's list.
+    QQuickItem *find(QQuickItem *pUnder, QAccessible::Role pRole) const;
+    QQuickItem *button(QQuickItem *pUnder, const QString &pName) const;
+    QQuickItem *list(QQuickItem *pScreen) const;
     // Row pRow of the screen's list, once the list rests.
     QQuickItem *row(QQuickItem *pScreen, int pRow) const;
 

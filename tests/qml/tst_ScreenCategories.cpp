@@ -27,7 +27,7 @@ private slots:
         QQuickItem *milk = view.row(categories, 2);
         view.tap(milk);
         QCOMPARE(milk->property("item_status"), "unknown");
-        QCOMPARE(view.find(categories, "QQuickListView")->property("currentIndex"), 2);
+        QCOMPARE(view.list(categories)->property("currentIndex"), 2);
         // A press-and-hold asks for a new name and ticks nothing.
         for (const auto &[row, title] :
              {std::pair(1, "Item name"), std::pair(0, "Category name")}) {
@@ -40,7 +40,7 @@ private slots:
         view.tap(cheese);
         QCOMPARE(cheese->property("item_status"), "checked");
 
-        QVERIFY(view.tapTo(view.button(categories, "back-button.png"), "ScreenEdit"));
+        QVERIFY(view.tapTo(view.button(categories, "Back"), "ScreenEdit"));
         QCOMPARE(view.list()->rowCount(), 5);
     }
 };

@@ -36,7 +36,7 @@ private slots:
         view.typeText("editProductNameInput", "bread\r");
         QTRY_VERIFY(category->seen);
 
-        view.tap(view.button(edit, "home-button.png"));
+        view.tap(view.button(edit, "Home"));
         QVERIFY(!view.manager().productsDataModel()->isLoaded());
         QVERIFY(view.showsOnly("ScreenMain"));
         QVERIFY(view.texts(view.screen("ScreenMain")).contains("2 items"));
@@ -50,10 +50,10 @@ private slots:
     {
         kpQmlTestView view(kpQmlTestView::List);
         QQuickItem *edit = view.enter("ScreenEdit");
-        QQuickItem *dialog = view.find(edit, "ItemDialog");
+        QQuickItem *dialog = view.find(edit, QAccessible::Dialog);
         QQuickItem *price = view.named("priceSelector");
         const auto openMilk = [&]() {
-            view.tap(view.button(view.row(edit, 3), "edit-button.png"));
+            view.tap(view.button(view.row(edit, 3), "Edit"));
             QTRY_VERIFY(dialog->opacity() == 1.0 && !view.row(edit, 3)->isVisible());
         };
         openMilk();
@@ -121,17 +121,17 @@ private slots:
         QTRY_VERIFY(!view.animating(window));
         const QImage before = view.view()->grabFramebuffer();
         const auto keyboard = [&](QRectF pKeys) {
-            view.find(window, "TypingLayer")
+            view.named("typingLayer")
                 ->setProperty("keyboardRectangle",
                               pKeys.translated(window->mapToGlobal(QPointF(0, 0))));
         };
         shrunk ? view.view()->resize(800, 240) : keyboard({0, 240, 800, 240});
 
-        QQuickItem *bar = view.find(shown, "NameInputBar");
+        QQuickItem *bar = view.button(shown, "Ok");
         // The bar with its "Ok" just above the keyboard.
         QTRY_COMPARE(bar->mapToScene(QPointF(bar->width(), bar->height())), QPointF(800, 240));
         QCOMPARE(view.named(input)->property("text"), "Jam");
-        QCOMPARE(view.find(shown, "QQuickListView")->property("currentIndex"), 1);
+        QCOMPARE(view.list(shown)->property("currentIndex"), 1);
         shrunk ? view.view()->resize(800, 480) : keyboard({});
         QTRY_COMPARE(view.view()->grabFramebuffer(), before);
     }

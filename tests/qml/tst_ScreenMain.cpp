@@ -44,22 +44,22 @@ private slots:
         QVERIFY2(awake.count() < 1000, QByteArray::number(awake.count()));
         QQuickItem *main = view.screen("ScreenMain");
         const auto about = answerMessageBox(QMessageBox::Ok);
-        view.tap(view.button(main, "info-button.png"));
+        view.tap(view.button(main, "About"));
         QVERIFY(about->title == "About" && about->fingerSized);
         const auto question = answerMessageBox(QMessageBox::Cancel);
         view.longPress(view.row(main, 0), question);
         QVERIFY(question->title == "Delete list" && question->fingerSized);
 
-        view.tap(view.button(view.screen("ScreenShop"), "menu-button.png"));
+        view.tap(view.button(view.screen("ScreenShop"), "Menu"));
         QTRY_VERIFY(view.view()->isFullScreen());
-        view.tap(view.find(main, "ScreenHeader"));
+        view.tap(view.find(main, QAccessible::Heading));
         QTRY_VERIFY(!view.view()->isFullScreen());
 
         // Qt's keyboard is made only once a field takes text, here the prompt's.
         QQuickItem *window = view.view()->rootObject();
-        QVERIFY(!view.find(window, "KeyboardPanel"));
+        QVERIFY(!view.named("keyboardPanel"));
         const auto name = view.answerPrompt(QString(), false, true,
-                                            [&]() { QVERIFY(view.find(window, "KeyboardPanel")); });
+                                            [&]() { QVERIFY(view.named("keyboardPanel")); });
         view.tap(view.button(main, "New"));
         QTRY_VERIFY(name->seen);
         QVERIFY(name->fingerSized);

@@ -18,7 +18,7 @@ private slots:
         QQuickItem *settings = view.enter("ScreenSettings");
         QQuickItem *currency = view.named("currencyUnitSelector");
         QCOMPARE(currency->property("currentIndex").toInt(), 2);
-        QQuickItem *turning = view.find(currency, "QQuickListView");
+        QQuickItem *turning = view.list(currency);
         const QPoint start = view.centreOf(currency);
         QTest::mousePress(view.view(), Qt::LeftButton, Qt::NoModifier, start);
         for (int moved = 40; moved <= 1200; moved += 40)
@@ -46,7 +46,7 @@ private slots:
             QVERIFY2(view.texts(view.screen(screen), false).contains(text), qPrintable(text));
         QVERIFY(view.showsOnly("ScreenMain"));
         // The prompts and the on-screen keyboard follow too.
-        QQuickItem *typing = view.find(view.view()->rootObject(), "TypingLayer");
+        QQuickItem *typing = view.named("typingLayer");
         QCOMPARE(typing->property("language"), "ru");
         QVERIFY(view.texts(typing, false).contains("Отмена"));
     }

@@ -28,7 +28,7 @@ private slots:
         view.tap(cartButton);
         QVERIFY(!view.animating(shop));
 
-        QVERIFY(view.tapTo(view.button(shop, "home-button.png"), "ScreenMain"));
+        QVERIFY(view.tapTo(view.button(shop, "Home"), "ScreenMain"));
         QCOMPARE(view.enter("ScreenShop"), shop);
         QCOMPARE(shop->state(), QString());
 
@@ -45,17 +45,17 @@ private slots:
 
         view.tap(view.row(shop, 0));
         const auto question = answerMessageBox(QMessageBox::Ok);
-        view.tap(view.button(view.row(shop, 1), "delete-button.png"));
+        view.tap(view.button(view.row(shop, 1), "Delete"));
         QVERIFY(question->seen && question->fingerSized);
         QCOMPARE(view.list()->rowCount(), 2);
         QVERIFY(view.list()->items(false).isEmpty());
 
         view.tap(view.row(shop, 1));
-        QQuickItem *checkout = view.find(shop, "CheckoutDialog");
+        QQuickItem *checkout = view.find(shop, QAccessible::Dialog);
         QTRY_COMPARE(checkout->opacity(), 1.0);
         QVERIFY(view.texts(checkout).contains("Items in cart: 1\nTotal price: 3.00 €"));
         view.tap(checkout, QPointF(checkout->width() / 10, checkout->height() / 2));
-        view.tap(view.button(shop, "home-button.png"));
+        view.tap(view.button(shop, "Home"));
         QCOMPARE(view.state(), "screenShop");
         QVERIFY(view.tapTo(view.button(checkout, "Ok"), "ScreenMain"));
         QCOMPARE(checkout->opacity(), 0.0);

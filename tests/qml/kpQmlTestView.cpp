@@ -35,30 +35,44 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     return found;
 }
 
-// The first item below pUnder, itself included, that says it is of the accessible role.
-QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole)
+// The items below pUnder, itself included, that say they are of the accessible role and are shown.
+QList<QQuickItem *> allAccessible(QQuickItem *pUnder, QAccessible::Role pRole)
 {
-    return itemsBelow(pUnder,
-                      [pRole](QQuickItem *pItem) {
-                          const QAccessibleInterface *shown
-                              = QAccessible::queryAccessibleInterface(pItem);
-                          return shown && shown->role() == pRole;
-                      })
-        .value(0);
+    return itemsBelow(pUnder, [pRole](QQuickItem *pItem) {
+        const QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(pItem);
+        return shown && shown->role() == pRole && !shown->state().invisible;
+    });
 }
 
-// The prompt's box over the window and nearly as wide, its buttons at least 120 x 60 pixels and
-// its field's text at the screens' size.
-bool fingerSized(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
+// The first of them.
+QQuickItem *accessible(QQuickItem *pUnder, QAccessible::Role pRole)
 {
-    const QList<QQuickItem *> buttons
-        = itemsBelow(pBox, [](QQuickItem *pItem) { return isComponent(pItem, "TextButton"); });
-    return pBox->width() >= pWindow->width() - 70
-        && QRectF(QPointF(), pWindow->size()).contains(pBox->mapRectToScene(pBox->boundingRect()))
-        && pField->property("font").value<QFont>().pixelSize() == 25 && buttons.size() == 2
-        && std::all_of(buttons.cbegin(), buttons.cend(), [](const QQuickItem *pButton) {
-               return pButton->width() >= 120 && pButton->height() >= 60;
-           });
+    return allAccessible(pUnder, pRole).value(0);
+}
+
+// What of the prompt is too small for a finger, or empty: its box is to be over the window and
+// nearly as wide, its two buttons at least 120 x 60 pixels and its field's text at the screens'
+// size.
+QString tooSmall(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
+{
+    const QRectF box = pBox->mapRectToScene(pBox->boundingRect());
+    const QRectF window(QPointF(), pWindow->size());
+    if (pBox->width() < pWindow->width() - 70 || !window.contains(box))
+        return QString::asprintf("the prompt's box %g x %g at %g, %g in a %g x %g window",
+                                 box.width(), box.height(), box.x(), box.y(), window.width(),
+                                 window.height());
+    const int textSize = pField->property("font").value<QFont>().pixelSize();
+    if (textSize != 25)
+        return QStringLiteral("the prompt's field with text %1 px high").arg(textSize);
+    const QList<QQuickItem *> buttons = allAccessible(pBox, QAccessible::Button);
+    if (buttons.size() != 2)
+        return QStringLiteral("the prompt with %1 buttons").arg(buttons.size());
+    for (QQuickItem *button : buttons)
+        if (button->width() < 120 || button->height() < 60)
+            return QStringLiteral("the prompt's button \"%1\" %2 x %3")
+                .arg(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     QString::number(button->width()), QString::number(button->height()));
+    return QString();
 }
 
 } // namespace
@@ -203,7 +217,7 @@ void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
         QQuickItem *box = accessible(prompt, QAccessible::Dialog);
         QQuickItem *field = accessible(box, QAccessible::EditableText);
         *pSeen = {true, prompt->property("title").toString(), prompt->property("label").toString(),
-                  mView.get(), fingerSized(box, field, mView->rootObject())};
+                  mView.get(), tooSmall(box, field, mView->rootObject())};
         QVERIFY(field->hasActiveFocus());
         if (pLook)
             pLook();

@@ -159,14 +159,16 @@ private slots:
         QCOMPARE(overviewBox->title, "Удаление списка");
         QCOMPARE(overviewBox->text, "Вы уверены что хотите удалить список week?");
         QCOMPARE(overviewBox->parent, &mView);
-        QVERIFY(QFile::exists(listPath()) && reset.count() == 1);
+        QVERIFY(QFile::exists(listPath()));
+        QCOMPARE(reset.count(), 1);
         QCOMPARE(readFile(settingsPath()), fixture("settings/russian.xml"));
         mManager->prepareSettings();
         QCOMPARE(shown(mView, "languageSelector", "currentIndex"), 1);
         QCOMPARE(shown(mView, "currencyUnitSelector", "currentIndex"), 6);
 
         mManager->updateSettings(0, 6);
-        QVERIFY(changed.count() == 2 && itemsText(1) == "1 item");
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(itemsText(1), "1 item");
         answerMessageBox(QMessageBox::Ok);
         QVERIFY(mManager->deleteList(0));
         QVERIFY(!QFile::exists(listPath()));
@@ -188,7 +190,8 @@ private slots:
         mManager->prepareSettings();
         QSignalSpy changed(&*mManager, &kpApplicationManager::languageChanged);
         mManager->updateSettings(2, 1);
-        QVERIFY(changed.isEmpty() && mManager->languagesDataModel()->currentLanguageIndex() == 0);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(mManager->languagesDataModel()->currentLanguageIndex(), 0);
         QVERIFY(readFile(settingsPath()).contains("<item name=\"language\" value=\"2\"/>"));
         const QString folder = QFileInfo(settingsPath()).path();
         QVERIFY(QDir(folder).removeRecursively());

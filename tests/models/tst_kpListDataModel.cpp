@@ -139,7 +139,8 @@ private slots:
         // Nothing left to buy: no file.
         installFixture("lists/all-checked.kpl", listPath());
         QVERIFY(again.loadModel(listPath()));
-        QVERIFY(again.saveModel() && !QFile::exists(listPath()));
+        QVERIFY(again.saveModel());
+        QVERIFY(!QFile::exists(listPath()));
         QVERIFY(again.saveModel());
     }
 
@@ -157,9 +158,12 @@ private slots:
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         QSignalSpy nameChanged(&model, &kpListDataModel::listNameChanged);
         QVERIFY(!model.loadModel(listPath()));
-        QVERIFY(reset.count() == 1 && nameChanged.isEmpty() && model.rowCount() == 0);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(nameChanged.count(), 0);
+        QCOMPARE(model.rowCount(), 0);
         installFixture("lists/broken-xml.kpl", listPath());
-        QVERIFY(model.loadModel(listPath()) && nameChanged.count() == 1);
+        QVERIFY(model.loadModel(listPath()));
+        QCOMPARE(nameChanged.count(), 1);
 
         // A folder with content in place of the file: the new file cannot replace it.
         QVERIFY(QFile::remove(listPath()));
@@ -202,7 +206,8 @@ private slots:
         QCOMPARE(model.listName(), name);
         QCOMPARE(QList<int>({int(nameChanged.count()), int(reset.count())}),
                  QList<int>(2, created ? 1 : 0));
-        QVERIFY(model.rowCount() == (created ? 0 : 15) && QFile::exists(listPath()) != created);
+        QCOMPARE(model.rowCount(), created ? 0 : 15);
+        QCOMPARE(QFile::exists(listPath()), !created);
     }
 
     // What the catalogue learns from, and what the views are told.
@@ -261,7 +266,8 @@ private slots:
         connect(&model, &kpListDataModel::checkoutAmountChanged, this, note("amount"));
         connect(&model, &kpListDataModel::checkoutPriceChanged, this, note("price"));
         model.toggleItem(1);
-        QVERIFY(order.isEmpty() && !model.needsCheckout());
+        QCOMPARE(order, QStringList());
+        QVERIFY(!model.needsCheckout());
         model.toggleItem(1);
         QCOMPARE(order, QStringList({"requested 2 1.00+", "amount 2 1.00+", "price 2 1.00+"}));
         QVERIFY(model.needsCheckout());
@@ -270,10 +276,13 @@ private slots:
         run(model, "cart");
         model.toggleItem(1);
         model.toggleItem(1);
-        QVERIFY(model.rowCount() == 0 && order.size() == 3 && !model.needsCheckout());
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(order.size(), 3);
+        QVERIFY(!model.needsCheckout());
         // The checkout forgets every record, bought or not.
         QVERIFY(model.checkout());
-        QVERIFY(model.items(true).isEmpty() && model.items(false).isEmpty());
+        QCOMPARE(model.items(true).size(), 0);
+        QCOMPARE(model.items(false).size(), 0);
     }
 };
 

@@ -32,33 +32,43 @@ QList<QQuickItem *> itemsBelow(QQuickItem *pUnder, const std::function<bool(QQui
     return found;
 }
 
-// The first item below pUnder, itself included, that says it is of one of the accessible roles,
-// and where names are given, that it has one of them.
-QQuickItem *accessible(QQuickItem *pUnder, QList<QAccessible::Role> pRoles,
-                       const QStringList &pNames = {})
+// The items below pUnder, itself included, that say they are of one of the accessible roles and,
+// where names are given, have one of them. Hidden ones count too unless pShownOnly: a dialog is
+// found before it shows, and a test taps where a hidden screen's button lies.
+QList<QQuickItem *> accessible(QQuickItem *pUnder, const QList<QAccessible::Role> &pRoles,
+                               const QStringList &pNames = {}, bool pShownOnly = false)
 {
-    return itemsBelow(
-               pUnder,
-               [&](QQuickItem *pItem) {
-                   const QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(pItem);
-                   return shown && pRoles.contains(shown->role())
-                       && (pNames.isEmpty() || pNames.contains(shown->text(QAccessible::Name)));
-               })
-        .value(0);
+    return itemsBelow(pUnder, [&](QQuickItem *pItem) {
+        const QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(pItem);
+        return shown && pRoles.contains(shown->role())
+            && (pNames.isEmpty() || pNames.contains(shown->text(QAccessible::Name)))
+            && !(pShownOnly && shown->state().invisible);
+    });
 }
 
-// The prompt's box over the window and nearly as wide, its buttons at least 120 x 60 pixels and
-// its field's text at the screens' size.
-bool fingerSized(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
+// What of the prompt is too small for a finger, or empty: its box is to be over the window and
+// nearly as wide, its two buttons at least 120 x 60 pixels and its field's text at the screens'
+// size.
+QString tooSmall(QQuickItem *pBox, QQuickItem *pField, const QQuickItem *pWindow)
 {
-    const QList<QQuickItem *> buttons = itemsBelow(
-        pBox, [](QQuickItem *pItem) { return accessible(pItem, {QAccessible::Button}) == pItem; });
-    return pBox->width() >= pWindow->width() - 70
-        && QRectF(QPointF(), pWindow->size()).contains(pBox->mapRectToScene(pBox->boundingRect()))
-        && pField->property("font").value<QFont>().pixelSize() == 25 && buttons.size() == 2
-        && std::all_of(buttons.cbegin(), buttons.cend(), [](const QQuickItem *pButton) {
-               return pButton->width() >= 120 && pButton->height() >= 60;
-           });
+    const QRectF box = pBox->mapRectToScene(pBox->boundingRect());
+    const QRectF window(QPointF(), pWindow->size());
+    if (pBox->width() < pWindow->width() - 70 || !window.contains(box))
+        return QString::asprintf("the prompt's box %g x %g at %g, %g in a %g x %g window",
+                                 box.width(), box.height(), box.x(), box.y(), window.width(),
+                                 window.height());
+    const int textSize = pField->property("font").value<QFont>().pixelSize();
+    if (textSize != 25)
+        return QStringLiteral("the prompt's field with text %1 px high").arg(textSize);
+    const QList<QQuickItem *> buttons = accessible(pBox, {QAccessible::Button}, {}, true);
+    if (buttons.size() != 2)
+        return QStringLiteral("the prompt with %1 buttons").arg(buttons.size());
+    for (QQuickItem *button : buttons)
+        if (button->width() < 120 || button->height() < 60)
+            return QStringLiteral("the prompt's button \"%1\" %2 x %3")
+                .arg(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     QString::number(button->width()), QString::number(button->height()));
+    return QString();
 }
 
 } // namespace
@@ -108,7 +118,7 @@ QQuickItem *kpQmlTestView::named(const QString &pObjectName) const
 
 QQuickItem *kpQmlTestView::find(QQuickItem *pUnder, QAccessible::Role pRole) const
 {
-    return accessible(pUnder, {pRole});
+    return accessible(pUnder, {pRole}).value(0);
 }
 
 QQuickItem *kpQmlTestView::list(QQuickItem *pScreen) const
@@ -122,7 +132,7 @@ QQuickItem *kpQmlTestView::button(QQuickItem *pUnder, const QString &pName) cons
     QStringList names = {pName};
     for (const char *component : TranslatingComponents)
         names.append(QCoreApplication::translate(component, qPrintable(pName)));
-    return accessible(pUnder, {QAccessible::Button, QAccessible::MenuItem}, names);
+    return accessible(pUnder, {QAccessible::Button, QAccessible::MenuItem}, names).value(0);
 }
 
 QQuickItem *kpQmlTestView::row(QQuickItem *pScreen, int pRow) const
@@ -202,7 +212,7 @@ void kpQmlTestView::answerWhenShown(const std::shared_ptr<kpSeenDialog> &pSeen,
         QQuickItem *box = find(prompt, QAccessible::Dialog);
         QQuickItem *field = find(box, QAccessible::EditableText);
         *pSeen = {true, prompt->property("title").toString(), prompt->property("label").toString(),
-                  mView.get(), fingerSized(box, field, mView->rootObject())};
+                  mView.get(), tooSmall(box, field, mView->rootObject())};
         QVERIFY(field->hasActiveFocus());
         if (pLook)
             pLook();

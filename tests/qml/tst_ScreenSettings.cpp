@@ -45,6 +45,8 @@ private slots:
         for (const auto &[screen, text] : shown)
             QVERIFY2(view.texts(view.screen(screen), false).contains(text), qPrintable(text));
         QVERIFY(view.showsOnly("ScreenMain"));
+        // What a screen reader says follows too.
+        QVERIFY(view.button(view.screen("ScreenEdit"), "Меню"));
         // The prompts and the on-screen keyboard follow too.
         QQuickItem *typing = view.named("typingLayer");
         QCOMPARE(typing->property("language"), "ru");

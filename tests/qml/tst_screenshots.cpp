@@ -21,7 +21,8 @@ private slots:
     {
         QFETCH(QString, language);
         const QDir folder(qEnvironmentVariable("TOVIMAR_SCREENSHOTS"));
-        QVERIFY(qEnvironmentVariableIsSet("TOVIMAR_SCREENSHOTS") && folder.mkpath("."));
+        QVERIFY(qEnvironmentVariableIsSet("TOVIMAR_SCREENSHOTS"));
+        QVERIFY2(folder.mkpath("."), qPrintable(folder.path()));
         kpQmlTestView view(kpQmlTestView::List, "week-" + language + ".xml");
         // The test runs away from the program, so the default catalogue comes in as the user's.
         const QString catalogue = "/categories_" + language + ".db";

@@ -115,7 +115,8 @@ private slots:
         for (int file = 0; file < 3; ++file) {
             qInfo("%s: old content after %d kills, new after %d", FileNames[file], seen[file][0],
                   seen[file][1]);
-            QVERIFY(seen[file][0] > 0 && seen[file][1] > 0);
+            QVERIFY(seen[file][0] > 0);
+            QVERIFY(seen[file][1] > 0);
         }
     }
 };

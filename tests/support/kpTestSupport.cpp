@@ -17,9 +17,16 @@ namespace kpTestSupport {
 
 namespace {
 
-bool fingerSized(const QDialog *pDialog)
+QString tooSmall(const QDialog *pDialog)
 {
     const QWidget *window = pDialog->parentWidget();
+    if (!window)
+        return QStringLiteral("the dialog, having no window");
+    const QRect dialog = pDialog->geometry(), over = window->geometry();
+    if (dialog.width() < over.width() - 70 || !over.contains(dialog))
+        return QString::asprintf("the dialog %d x %d at %d, %d over a window %d x %d at %d, %d",
+                                 dialog.width(), dialog.height(), dialog.x(), dialog.y(),
+                                 over.width(), over.height(), over.x(), over.y());
     // The layout's own rectangle is set only as it is next laid out, the dialog's at once.
     const QRect inside = pDialog->contentsRect() - pDialog->layout()->contentsMargins();
     const auto fits = [&](const QWidget *pPart) {
@@ -30,10 +37,13 @@ bool fingerSized(const QDialog *pDialog)
         auto *label = qobject_cast<const QLabel *>(pPart);
         return !label || label->text().isEmpty() || QFontInfo(label->font()).pixelSize() == 25;
     };
-    const QList<QWidget *> parts = pDialog->findChildren<QWidget *>();
-    return window && pDialog->width() >= window->width() - 70
-        && window->geometry().contains(pDialog->geometry())
-        && std::all_of(parts.cbegin(), parts.cend(), fits);
+    for (const QWidget *part : pDialog->findChildren<QWidget *>())
+        if (!fits(part))
+            return QString::asprintf(
+                "%s \"%s\" %d x %d, text %d px, in a dialog %d px wide",
+                part->metaObject()->className(), qUtf8Printable(part->property("text").toString()),
+                part->width(), part->height(), QFontInfo(part->font()).pixelSize(), inside.width());
+    return QString();
 }
 
 // Answers the next modal dialog of the given kind once it shows, noting what it showed first.
@@ -52,7 +62,7 @@ answer(QString (Dialog::*pText)() const, std::function<void(Dialog *)> pAnswer,
             return;
         }
         *pSeen = {true, dialog->windowTitle(), (dialog->*pText)(), dialog->parentWidget(),
-                  fingerSized(dialog)};
+                  tooSmall(dialog)};
         pAnswer(dialog);
     });
     return pSeen;

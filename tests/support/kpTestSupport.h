@@ -16,9 +16,10 @@ struct kpSeenDialog
     bool seen = false;
     QString title, text;
     QWidget *parent = nullptr;
-    // Over the window and nearly as wide, every button at least 120 x 60 pixels, its texts and
+    // What is too small for a finger, e.g. QPushButton "OK" 100 x 40, or empty: the dialog is to
+    // be over the window and nearly as wide, every button at least 120 x 60 pixels, its texts and
     // its field at the screens' text size and the field as wide as the dialog allows.
-    bool fingerSized = false;
+    QString tooSmall;
 
     // The title and the question.
     QString asked() const { return title + ": " + text; }

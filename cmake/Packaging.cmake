@@ -27,20 +27,20 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
-# QML modules are loaded at run time, so no library dependency reveals them. The screens import
-# QtQuick alone, which brings in the worker script module; the window is a widget, so the
-# QtQuick.Window module is never loaded.
-set(TOVIMAR_QML_DEPENDS qml6-module-qtquick qml6-module-qtqml-workerscript)
-# The libraries the program links come from dpkg-shlibdeps, with the versions their symbols
-# need; without it, the same packages unversioned.
+# Depends, from lists of one package a line (lines starting with # are comments): the QML modules
+# the program loads; the libraries it links come from dpkg-shlibdeps, with the versions their
+# symbols need, and without it from their list, unversioned.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/depends-qml.txt TOVIMAR_QML_DEPENDS REGEX "^[^#]")
 find_program(TOVIMAR_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TOVIMAR_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(TOVIMAR_LIBRARY_DEPENDS)
 else()
-    set(TOVIMAR_LIBRARY_DEPENDS libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6
-        libqt6qml6 libqt6quick6 libqt6quickwidgets6 zlib1g libc6 libstdc++6 libgcc-s1)
+    file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/depends-libraries.txt TOVIMAR_LIBRARY_DEPENDS
+        REGEX "^[^#]")
 endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/depends-qml.txt ${CMAKE_CURRENT_LIST_DIR}/depends-libraries.txt)
 list(JOIN TOVIMAR_QML_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 if(TOVIMAR_LIBRARY_DEPENDS)
     list(JOIN TOVIMAR_LIBRARY_DEPENDS ", " libraryDepends)

@@ -5,30 +5,14 @@
 set -euo pipefail
 
 arch=${1:-}
-packages=(
-    cmake g++ make ninja-build clang-format
-    qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools
-    qt6-tools-dev-tools
-    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
-    qml6-module-qtqml qml6-module-qtqml-models
-    qml6-module-qttest qml6-module-qtquick-layouts
-    xvfb xdotool imagemagick x11-utils fonts-dejavu-core python3
-    clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev
-    qt6-wayland
-    dbus at-spi2-core python3-pyatspi libglib2.0-bin
-    qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard qml6-module-qt-labs-folderlistmodel
-    phoc squeekboard kwin-wayland maliit-keyboard qtwayland5
-)
+lists=$(dirname "$0")
+# One package a line; lines starting with # are comments.
+mapfile -t packages < <(grep '^[^#]' "$lists/build-packages.txt")
+mapfile -t target < <(grep '^[^#]' "$lists/target-packages.txt")
+packages+=("${target[@]}")
 if [ -n "$arch" ]; then
-    packages+=(crossbuild-essential-"$arch" qemu-user-static lintian)
-    for package in qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-tools-dev zlib1g-dev \
-        qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
-        qml6-module-qtqml qml6-module-qtqml-models qml6-module-qttest qml6-module-qtquick-layouts \
-        qt6-wayland qt6-virtualkeyboard-plugin qml6-module-qtquick-virtualkeyboard \
-        qml6-module-qt-labs-folderlistmodel; do
-        packages+=("$package:$arch")
-    done
+    # And the target's own libraries, headers and QML modules: each as <name>:<arch>.
+    packages+=(crossbuild-essential-"$arch" qemu-user-static lintian "${target[@]/%/:$arch}")
 fi
 
 missing=()

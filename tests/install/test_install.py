@@ -11,9 +11,17 @@ import xml.etree.ElementTree as ElementTree
 import tovimar_e2e as e2e
 
 APP_ID = "org.velmora.Tovimar"
-# The QML modules, loaded at run time, which only the package can name; the libraries it links.
-DEPENDS = {"qml6-module-qtquick", "qml6-module-qtqml-workerscript", "libqt6core6", "libqt6qml6",
-           "libqt6widgets6", "libqt6quickwidgets6", "libqt6dbus6", "zlib1g", "libc6"}
+
+
+def listed_packages(pName):  # a list in cmake/: one package a line, # starting a comment
+    path = os.path.join(os.path.dirname(__file__), "..", "..", "cmake", pName)
+    with open(path, encoding="utf-8") as file:
+        return {line.strip() for line in file if line.strip() and not line.startswith("#")}
+
+
+# The QML modules, loaded at run time, which only the package can name; the libraries it links,
+# which dpkg-shlibdeps must find, as its fallback names them.
+DEPENDS = listed_packages("depends-qml.txt") | listed_packages("depends-libraries.txt")
 
 
 def tool(*pArguments):

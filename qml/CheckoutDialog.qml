@@ -4,7 +4,7 @@ import Tovimar.Core
 
 // The checkout summary over the darkened shop screen: the list's name, the number of items in
 // the cart and their total price. Only "Ok" leaves it; its texts are the shop screen's.
-Item {
+FadingItem {
     id: root
 
     required property ApplicationManager manager
@@ -19,7 +19,6 @@ Item {
     }
 
     opacity: 0
-    visible: opacity >= 0.001
     Accessible.role: Accessible.Dialog
     Accessible.name: root.listModel.listName
 

@@ -5,7 +5,7 @@ import Tovimar.Core
 // The item dialog of the edit screen: the amount and its unit, the price and the note of one
 // item. The core turns its wheels and reads them back, finding them by their object names; the
 // dialog keeps no copy of the values. Its texts are the edit screen's.
-Item {
+FadingItem {
     id: root
 
     required property ApplicationManager manager
@@ -21,7 +21,6 @@ Item {
     signal doneClicked()
 
     opacity: 0
-    visible: opacity >= 0.001
     Accessible.role: Accessible.Dialog
     Accessible.name: root.title
 

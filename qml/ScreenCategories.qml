@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import Tovimar.Core
 
 // The product catalogue: ticking products for the open list, adding products, renaming products
@@ -16,8 +17,6 @@ Item {
     signal homeButtonClicked()
     signal sortByCategoryClicked()
     signal sortByProductClicked()
-
-    visible: opacity >= 0.001
 
     onMenuButtonClicked: menu.opacity = 1
     onSortByCategoryClicked: sortRefresh.run("category")
@@ -61,13 +60,27 @@ Item {
             maximumFlickVelocity: 1000
             flickDeceleration: 500
             model: root.categoriesModel
-            delegate: ScreenCategoriesDelegate {
-                id: row
-                width: listView.width
-                onTickClicked: root.categoriesModel.toggleItem(row.index)
-                onDeleteClicked: root.categoriesModel.deleteItem(row.index)
-                onRenameItemClicked: root.categoriesModel.renameItem(row.index)
-                onRenameCategoryClicked: root.categoriesModel.renameCategory(row.index)
+            delegate: DelegateChooser {
+                role: "item_type"
+                DelegateChoice {
+                    roleValue: "category"
+                    SelectableCategoryRow {
+                        id: headerRow
+                        width: listView.width
+                        renamable: true
+                        onRenameClicked: root.categoriesModel.renameCategory(headerRow.index)
+                    }
+                }
+                DelegateChoice {
+                    roleValue: "item"
+                    CatalogueItemRow {
+                        id: itemRow
+                        width: listView.width
+                        onTickClicked: root.categoriesModel.toggleItem(itemRow.index)
+                        onDeleteClicked: root.categoriesModel.deleteItem(itemRow.index)
+                        onRenameClicked: root.categoriesModel.renameItem(itemRow.index)
+                    }
+                }
             }
         }
 

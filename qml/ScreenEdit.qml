@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import Tovimar.Core
 
 // Composing the list: typing in items, the item dialog for amount, price and note, deleting,
@@ -25,8 +26,6 @@ Item {
     signal shopModeClicked()
     signal itemEditClicked(int currentItemIndex)
     signal itemEditCloseClicked()
-
-    visible: opacity >= 0.001
 
     onMenuButtonClicked: menu.open()
     onSortByCategoryClicked: sortRefresh.run("category")
@@ -65,60 +64,73 @@ Item {
         entering: mainLayer
     }
 
-    Column {
+    FadingItem {
         id: mainLayer
         anchors.fill: parent
-        spacing: Theme.spacing
-        visible: opacity >= 0.001
 
-        ScreenHeader {
-            width: parent.width
-            height: Theme.barHeight
-            buttonOneGlyph: "menu"
-            buttonTwoGlyph: "home"
-            headerLabel: root.listModel.listName
-            onButtonOneClicked: root.menuButtonClicked()
-            onButtonTwoClicked: root.homeButtonClicked()
-            onBarClicked: root.manager.toogleFullscreen()
-        }
+        Column {
+            anchors.fill: parent
+            spacing: Theme.spacing
 
-        ListView {
-            id: listView
-            width: parent.width
-            // While a name is typed, the list gives way to keep the input bar above the keyboard.
-            height: Math.max(0, root.height - Theme.listHeightLoss
-                                - (nameBar.typing ? root.keyboardOverlap : 0))
-            clip: true
-            model: root.listModel
-            delegate: ScreenEditDelegate {
-                id: row
-                width: listView.width
-                currencySymbol: root.currencySymbol
-                onEditClicked: {
-                    root.currentItemName = row.item_name
-                    itemEditDialog.currentItemIndex = row.index
-                    root.itemEditClicked(row.index)
+            ScreenHeader {
+                width: parent.width
+                height: Theme.barHeight
+                buttonOneGlyph: "menu"
+                buttonTwoGlyph: "home"
+                headerLabel: root.listModel.listName
+                onButtonOneClicked: root.menuButtonClicked()
+                onButtonTwoClicked: root.homeButtonClicked()
+                onBarClicked: root.manager.toogleFullscreen()
+            }
+
+            ListView {
+                id: listView
+                width: parent.width
+                // While a name is typed, the list gives way to keep the input bar above the keyboard.
+                height: Math.max(0, root.height - Theme.listHeightLoss
+                                    - (nameBar.typing ? root.keyboardOverlap : 0))
+                clip: true
+                model: root.listModel
+                delegate: DelegateChooser {
+                    role: "item_type"
+                    DelegateChoice {
+                        roleValue: "category"
+                        SelectableCategoryRow { width: listView.width }
+                    }
+                    DelegateChoice {
+                        roleValue: "item"
+                        EditItemRow {
+                            id: itemRow
+                            width: listView.width
+                            currencySymbol: root.currencySymbol
+                            onEditClicked: {
+                                root.currentItemName = itemRow.item_name
+                                itemEditDialog.currentItemIndex = itemRow.index
+                                root.itemEditClicked(itemRow.index)
+                            }
+                        }
+                    }
                 }
             }
-        }
 
-        Row {
-            width: parent.width
-            height: Theme.barHeight
+            Row {
+                width: parent.width
+                height: Theme.barHeight
 
-            TextButton {
-                width: 2 * Theme.rowButtonWidth
-                label: Texts.categoriesTitle
-                onButtonClicked: root.categoriesButtonClicked()
-            }
+                TextButton {
+                    width: 2 * Theme.rowButtonWidth
+                    label: Texts.categoriesTitle
+                    onButtonClicked: root.categoriesButtonClicked()
+                }
 
-            NameInputBar {
-                id: nameBar
-                width: parent.width - 2 * Theme.rowButtonWidth
-                list: listView
-                inputName: "editProductNameInput"
-                boxTakesFocus: true
-                onNameEntered: (row, name) => root.listModel.addItem(row, name)
+                NameInputBar {
+                    id: nameBar
+                    width: parent.width - 2 * Theme.rowButtonWidth
+                    list: listView
+                    inputName: "editProductNameInput"
+                    boxTakesFocus: true
+                    onNameEntered: (row, name) => root.listModel.addItem(row, name)
+                }
             }
         }
     }

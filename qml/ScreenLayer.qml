@@ -5,7 +5,7 @@ import QtQuick
 // it comes first. Not even the documents of the screens made later are read before the first
 // frame. The layer stands for its screen: it is what fades and what is hidden, so that a hidden
 // screen is neither drawn nor touched.
-Item {
+FadingItem {
     id: root
 
     // The window's state in which the screen is shown.
@@ -56,7 +56,6 @@ Item {
 
     anchors.fill: parent
     opacity: 0
-    visible: opacity >= 0.001
 
     Component.onCompleted: {
         if (root.madeForFirstFrame)

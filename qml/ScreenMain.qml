@@ -17,8 +17,6 @@ Item {
     signal aboutButtonClicked()
     signal deleteListClicked(int currentIndex)
 
-    visible: opacity >= 0.001
-
     Column {
         anchors.fill: parent
         spacing: Theme.spacing

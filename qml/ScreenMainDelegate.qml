@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import Tovimar.Core
 
 // One saved list: its name, number of items and price. A tap opens it for shopping, the arrow
 // for editing, a press-and-hold asks to delete it.

@@ -2,7 +2,7 @@ import QtQuick
 
 // A screen's menu: its entries in a centred box over the darkened screen. A tap beside the
 // entries closes it. Hidden (opacity 0) until opened.
-Item {
+FadingItem {
     id: root
 
     default property alias entries: column.data
@@ -17,7 +17,6 @@ Item {
     }
 
     opacity: 0
-    visible: opacity >= 0.001
     Accessible.role: Accessible.PopupMenu
 
     FadeIn {

@@ -14,8 +14,6 @@ Item {
     signal cancelClicked()
     signal doneClicked(int languageId, int priceUnitId)
 
-    visible: opacity >= 0.001
-
     Column {
         anchors.fill: parent
 

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Qt.labs.qmlmodels
 import Tovimar.Core
 
 // Shopping: the items still to buy (list mode) or those in the cart (cart mode). When the last
@@ -20,8 +21,6 @@ Item {
     signal sortByProductClicked()
     signal editModeClicked()
     signal checkOutClicked()
-
-    visible: opacity >= 0.001
 
     onMenuButtonClicked: menu.open()
     onListButtonClicked: modeSwitch.run("")
@@ -75,12 +74,22 @@ Item {
             height: root.height - Theme.listHeightLoss
             clip: true
             model: root.listModel
-            delegate: ScreenShopDelegate {
-                id: row
-                width: listView.width
-                currencySymbol: root.currencySymbol
-                onToggleClicked: root.listModel.toggleItem(row.index)
-                onDeleteClicked: root.listModel.deleteItem(row.index)
+            delegate: DelegateChooser {
+                role: "item_type"
+                DelegateChoice {
+                    roleValue: "category"
+                    CategoryRow { width: listView.width }
+                }
+                DelegateChoice {
+                    roleValue: "item"
+                    ShopItemRow {
+                        id: itemRow
+                        width: listView.width
+                        currencySymbol: root.currencySymbol
+                        onToggleClicked: root.listModel.toggleItem(itemRow.index)
+                        onDeleteClicked: root.listModel.deleteItem(itemRow.index)
+                    }
+                }
             }
         }
 

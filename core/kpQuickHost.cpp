@@ -16,9 +16,10 @@
 #include <QQuickWidget>
 #include <QTimer>
 
-// Generated with the QML module Tovimar.Core. The core is linked statically without a plugin,
-// so the host registers the module's types itself.
+// Generated with the QML modules Tovimar.Core and Tovimar.Shell. They are linked statically
+// without a plugin, so the host registers the modules' types itself.
 void qml_register_types_Tovimar_Core();
+void qml_register_types_Tovimar_Shell();
 
 namespace kpQuickHost {
 
@@ -107,7 +108,8 @@ int exec()
 
 std::unique_ptr<QQuickWidget> createView(kpApplicationManager *pManager)
 {
-    static const bool typesRegistered = (qml_register_types_Tovimar_Core(), true);
+    static const bool typesRegistered
+        = (qml_register_types_Tovimar_Core(), qml_register_types_Tovimar_Shell(), true);
     Q_UNUSED(typesRegistered)
     // Qt Quick has no background cache mode and no automatic orientation attribute: the scene
     // graph renders the whole frame and the window follows the screen's orientation itself.

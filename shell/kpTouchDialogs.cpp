@@ -1,5 +1,7 @@
 #include "kpTouchDialogs.h"
 
+#include "kpTouchLook.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -11,27 +13,33 @@
 
 namespace {
 
-// The screens' text size and colours (qml/Theme.qml): large text, buttons as high as the bars
-// and two row buttons wide, the raised and sunken blue faces with their border. Set as a style
-// sheet, they reach the buttons a message box adds only as it shows.
-const char StyleSheet[] = R"(
-QDialog { background-color: #FFFFFF; }
-QLabel, QLineEdit, QPushButton { font-size: 25px; }
-QLabel { color: #000000; }
-QLineEdit { color: #000000; background-color: #FFFFFF; border: 1px solid #434E66; padding: 5px; }
+// The screens' text size and colours: large text, buttons as high as the bars and two row
+// buttons wide (less their border), the raised and sunken blue faces with their border. Set as a
+// style sheet, they reach the buttons a message box adds only as it shows.
+QString styleSheet()
+{
+    using Look = kpTouchLook;
+    const QString raised = QStringLiteral("qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 %1, "
+                                          "stop: 0.2 %2, stop: 0.8 %2, stop: 1 %3)");
+    const QString face = Look::faceColor().name();
+    return QStringLiteral(R"(
+QDialog { background-color: %1; }
+QLabel, QLineEdit, QPushButton { font-size: %2px; }
+QLabel { color: %3; }
+QLineEdit { color: %3; background-color: %1; border: 1px solid %4; padding: %5px; }
 QPushButton {
-    min-width: 138px; min-height: 68px; padding: 0px;
-    color: #FFFFFF; border: 1px solid #434E66;
-    background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFFFFF, stop: 0.2 #647599,
-                                stop: 0.8 #647599, stop: 1 #445579);
+    min-width: %6px; min-height: %7px; padding: 0px; color: %8; border: 1px solid %4;
+    background: %9;
 }
-QPushButton:pressed {
-    background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #445579, stop: 0.2 #647599,
-                                stop: 0.8 #647599, stop: 1 #FFFFFF);
+QPushButton:pressed { background: %10; }
+)")
+        .arg(Look::dialogColor().name(), QString::number(Look::largeFontSize()),
+             Look::textColor().name(), Look::borderColor().name(), QString::number(Look::spacing()),
+             QString::number(2 * Look::rowButtonWidth() - 2),
+             QString::number(Look::barHeight() - 2), Look::lightTextColor().name(),
+             raised.arg(Look::edgeLightColor().name(), face, Look::edgeShadowColor().name()),
+             raised.arg(Look::edgeShadowColor().name(), face, Look::edgeLightColor().name()));
 }
-)";
-// The dialog leaves half a row button of the window free at each side.
-constexpr int WindowMargin = 35;
 
 } // namespace
 
@@ -82,7 +90,7 @@ void kpTouchDialogs::adopt(QDialog *pDialog)
     if (pDialog->property("kpTouchDialog").toBool())
         return;
     pDialog->setProperty("kpTouchDialog", true);
-    pDialog->setStyleSheet(QLatin1String(StyleSheet));
+    pDialog->setStyleSheet(styleSheet());
     if (mWindow)
         pDialog->installEventFilter(this);
     // An on-screen keyboard that shows or hides moves the dialog out of its way.
@@ -97,7 +105,8 @@ void kpTouchDialogs::adopt(QDialog *pDialog)
 void kpTouchDialogs::fit(QDialog *pDialog) const
 {
     const QMargins margins = pDialog->layout() ? pDialog->layout()->contentsMargins() : QMargins();
-    const int width = area().width() - 2 * WindowMargin - margins.left() - margins.right();
+    const int width
+        = area().width() - 2 * kpTouchLook::dialogMargin() - margins.left() - margins.right();
     for (QDialogButtonBox *buttons : pDialog->findChildren<QDialogButtonBox *>())
         buttons->setMinimumWidth(width);
     place(pDialog);

@@ -279,11 +279,8 @@ void kpCategoriesDataModel::renameItem(int pIndex)
     Item &item = mItemList[itemOfRow(pIndex)];
     const QString oldName = item.value(Name).toLower();
     const QString category = item.value(Category).toLower();
-    const QString newName
-        = kpTextPrompt::ask(mParentWidget, mItemNameTitle, mItemNameLabel, oldName)
-              .simplified()
-              .toLower();
-    if (newName.isEmpty() || newName == oldName)
+    const QString newName = askNewName(mItemNameTitle, mItemNameLabel, oldName);
+    if (newName.isEmpty())
         return;
     const QString key
         = mSortMode == SortByCategory ? kpRowIndex::itemKey(category, newName) : newName;
@@ -296,6 +293,14 @@ void kpCategoriesDataModel::renameItem(int pIndex)
     emit dataChanged(index(pIndex), index(pIndex));
 }
 
+QString kpCategoriesDataModel::askNewName(const QString &pTitle, const QString &pLabel,
+                                          const QString &pOldName) const
+{
+    const QString newName
+        = kpTextPrompt::ask(mParentWidget, pTitle, pLabel, pOldName).simplified().toLower();
+    return newName == pOldName ? QString() : newName;
+}
+
 void kpCategoriesDataModel::renameCategory(int pIndex)
 {
     if (mSortMode != SortByCategory || !mRowIndex.isRow(pIndex))
@@ -304,11 +309,8 @@ void kpCategoriesDataModel::renameCategory(int pIndex)
     // lower case, and only the products under the header the user held are renamed.
     const QString heldCategory = kpRowIndex::categoryOfKey(mRowIndex.at(pIndex).key);
     const QString oldCategory = heldCategory.toLower();
-    const QString newCategory
-        = kpTextPrompt::ask(mParentWidget, mCategoryNameTitle, mCategoryNameLabel, oldCategory)
-              .simplified()
-              .toLower();
-    if (newCategory.isEmpty() || newCategory == oldCategory)
+    const QString newCategory = askNewName(mCategoryNameTitle, mCategoryNameLabel, oldCategory);
+    if (newCategory.isEmpty())
         return;
     const bool inUse = std::any_of(mItemList.cbegin(), mItemList.cend(), [&](const Item &pItem) {
         return pItem.value(Category) == newCategory;

@@ -55,6 +55,9 @@ private:
     void readDocument(const QByteArray &pDocument);
     // The status a product gets from the open list: "unknown" when the list holds it.
     QString statusFromList(const Item &pItem) const;
+    // The name the user gives in place of pOldName, simplified and in lower case; empty where the
+    // question is cancelled or the name stays.
+    QString askNewName(const QString &pTitle, const QString &pLabel, const QString &pOldName) const;
     void resetWithoutRebuild();
 
     QHash<QString, QString> mRootAttributes;

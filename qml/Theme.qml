@@ -4,19 +4,19 @@ import Tovimar.Shell
 
 // The look that every screen shares: sizes, fonts, timings, colours and gradients.
 QtObject {
-    readonly property int barHeight: TouchLook.barHeight
+    readonly property int barHeight: TouchLook.BarHeight
     readonly property int rowHeight: 70
-    readonly property int rowButtonWidth: TouchLook.rowButtonWidth
-    readonly property int spacing: TouchLook.spacing
+    readonly property int rowButtonWidth: TouchLook.RowButtonWidth
+    readonly property int spacing: TouchLook.Spacing
     // A screen's list takes what its header and footer bars and the spacings between leave.
     readonly property int listHeightLoss: 2 * barHeight + 2 * spacing
     // Dialogs inside the window: a title bar, a field for a line of text, and half a row button
     // of the window left free at each side.
     readonly property int dialogTitleHeight: 40
     readonly property int fieldHeight: 60
-    readonly property int dialogMargin: TouchLook.dialogMargin
+    readonly property int dialogMargin: TouchLook.DialogMargin
 
-    readonly property int largeFontSize: TouchLook.largeFontSize
+    readonly property int largeFontSize: TouchLook.LargeFontSize
     readonly property int titleFontSize: 20
     readonly property int detailFontSize: 15
     readonly property int wheelFontSize: 30

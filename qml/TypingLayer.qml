@@ -6,6 +6,7 @@ import QtQuick
 // into the window, so that the screens keep what is typed above it.
 Item {
     id: root
+    objectName: "typingLayer"
 
     // Whether Qt's keyboard is the input method, to be drawn in the scene.
     required property bool keyboardInScene

@@ -161,7 +161,6 @@ Rectangle {
     // The core's questions for a line of text and the on-screen keyboard, above every screen.
     TypingLayer {
         id: typing
-        objectName: "typingLayer"
         anchors.fill: parent
         keyboardInScene: root.inSceneKeyboard
         language: root.languagesModel.languageCode

@@ -33,10 +33,10 @@ QPushButton {
 }
 QPushButton:pressed { background: %10; }
 )")
-        .arg(Look::dialogColor().name(), QString::number(Look::largeFontSize()),
-             Look::textColor().name(), Look::borderColor().name(), QString::number(Look::spacing()),
-             QString::number(2 * Look::rowButtonWidth() - 2),
-             QString::number(Look::barHeight() - 2), Look::lightTextColor().name(),
+        .arg(Look::dialogColor().name(), QString::number(Look::LargeFontSize),
+             Look::textColor().name(), Look::borderColor().name(), QString::number(Look::Spacing),
+             QString::number(2 * Look::RowButtonWidth - 2), QString::number(Look::BarHeight - 2),
+             Look::lightTextColor().name(),
              raised.arg(Look::edgeLightColor().name(), face, Look::edgeShadowColor().name()),
              raised.arg(Look::edgeShadowColor().name(), face, Look::edgeLightColor().name()));
 }
@@ -106,7 +106,7 @@ void kpTouchDialogs::fit(QDialog *pDialog) const
 {
     const QMargins margins = pDialog->layout() ? pDialog->layout()->contentsMargins() : QMargins();
     const int width
-        = area().width() - 2 * kpTouchLook::dialogMargin() - margins.left() - margins.right();
+        = area().width() - 2 * kpTouchLook::DialogMargin - margins.left() - margins.right();
     for (QDialogButtonBox *buttons : pDialog->findChildren<QDialogButtonBox *>())
         buttons->setMinimumWidth(width);
     place(pDialog);

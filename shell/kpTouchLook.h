@@ -11,11 +11,6 @@ class kpTouchLook : public QObject
     Q_OBJECT
     QML_NAMED_ELEMENT(TouchLook)
     QML_SINGLETON
-    Q_PROPERTY(int barHeight READ barHeight CONSTANT)
-    Q_PROPERTY(int rowButtonWidth READ rowButtonWidth CONSTANT)
-    Q_PROPERTY(int spacing READ spacing CONSTANT)
-    Q_PROPERTY(int largeFontSize READ largeFontSize CONSTANT)
-    Q_PROPERTY(int dialogMargin READ dialogMargin CONSTANT)
     Q_PROPERTY(QColor dialogColor READ dialogColor CONSTANT)
     Q_PROPERTY(QColor borderColor READ borderColor CONSTANT)
     Q_PROPERTY(QColor textColor READ textColor CONSTANT)
@@ -25,12 +20,16 @@ class kpTouchLook : public QObject
     Q_PROPERTY(QColor edgeShadowColor READ edgeShadowColor CONSTANT)
 
 public:
-    static constexpr int barHeight() { return 70; }
-    static constexpr int rowButtonWidth() { return 70; }
-    static constexpr int spacing() { return 5; }
-    static constexpr int largeFontSize() { return 25; }
-    // Dialogs leave half a row button of the window free at each side.
-    static constexpr int dialogMargin() { return rowButtonWidth() / 2; }
+    // In pixels.
+    enum Size {
+        BarHeight = 70,
+        RowButtonWidth = 70,
+        Spacing = 5,
+        LargeFontSize = 25,
+        // Dialogs leave half a row button of the window free at each side.
+        DialogMargin = RowButtonWidth / 2,
+    };
+    Q_ENUM(Size)
 
     static QColor dialogColor() { return QColor(0xFF, 0xFF, 0xFF); }
     static QColor borderColor() { return QColor(0x43, 0x4E, 0x66); }

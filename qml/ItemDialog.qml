@@ -4,7 +4,7 @@ import Tovimar.Core
 
 // The item dialog of the edit screen: the amount and its unit, the price and the note of one
 // item. The core turns its wheels and reads them back, finding them by their object names; the
-// dialog keeps no copy of the values. Its texts are the edit screen's.
+// dialog keeps no copy of the values. Its field names are the edit screen's.
 FadingItem {
     id: root
 

@@ -27,7 +27,14 @@ class Tree:
             "the program")
 
     def until(self, pLook, pWhat):
-        return e2e.until(lambda: self.look(pLook), f"in the tree: {pWhat}")
+        """What the look finds; failing that, what the tree and the screen showed instead."""
+        try:
+            return e2e.until(lambda: self.look(pLook), f"in the tree: {pWhat}")
+        except e2e.Failed as failure:
+            shown = getattr(self, "application", None) and self.look(lambda: [
+                (node.getRoleName(), node.name) for node in self.shown()])
+            shot = self.scenario.save("not " + pWhat.replace('"', ""))
+            raise e2e.Failed(f"{failure}; shown instead: {shown} ({shot.path})") from None
 
     def look(self, pLook):
         """What the look finds; nothing yet where an accessible went while it was read."""

@@ -21,6 +21,10 @@ class Tree:
         import pyatspi
         from gi.repository import GLib
         self.atspi, self.gone, self.scenario, self.counts = pyatspi, GLib.GError, pScenario, {}
+        # A call the program has not answered within the library's 0.8 s fails the whole look,
+        # and the next look queues behind the calls it still owes: an emulated program under load
+        # never catches up. How long a look may take is the waits' to say, not the call's.
+        pyatspi.setTimeout(5000 * e2e.SLOWER, 15000 * e2e.SLOWER)
         self.application = self.until(lambda: next(
             (application for application in pyatspi.Registry.getDesktop(0)
              if application and application.get_process_id() == pScenario.process.pid), None),
